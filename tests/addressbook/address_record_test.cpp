@@ -1,0 +1,114 @@
+#include "addressbook/address_record.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+
+namespace natalo {
+namespace {
+
+AddressRecord Anna() {
+    AddressRecord r;
+    r.LastName = "Berg";
+    r.FirstName = "Anna";
+    r.Street = "Hauptstraße 5";
+    r.Zip = "10115";
+    r.City = "Berlin";
+    r.Country = "Germany";
+    r.Phone = "030 1234";
+    r.Fax = "030 1235";
+    r.Mobile = "0170 99";
+    r.Email = "anna@example.org";
+    r.Url = "http://anna.example.org";
+    r.Birthday = 25621;  // 22 February 1970
+    r.Gender = "f";
+    return r;
+}
+
+std::string TextAt(const RecordBytes& bytes, std::size_t offset) {
+    const auto length = static_cast<std::size_t>(bytes[offset]);
+    return std::string(reinterpret_cast<const char*>(&bytes[offset + 1]), length);
+}
+
+TEST(AddressRecord, EveryFieldAtItsOffset) {
+    const RecordBytes bytes = EncodeRecord(Anna());
+    EXPECT_EQ(TextAt(bytes, 0), "Berg");
+    EXPECT_EQ(TextAt(bytes, 31), "Anna");
+    EXPECT_EQ(TextAt(bytes, 62), "Hauptstraße 5");
+    EXPECT_EQ(bytes[62], std::byte{13});  // ß is one byte
+    EXPECT_EQ(TextAt(bytes, 113), "10115");
+    EXPECT_EQ(TextAt(bytes, 124), "Berlin");
+    EXPECT_EQ(TextAt(bytes, 165), "Germany");
+    EXPECT_EQ(TextAt(bytes, 206), "030 1234");
+    EXPECT_EQ(TextAt(bytes, 227), "030 1235");
+    EXPECT_EQ(TextAt(bytes, 248), "0170 99");
+    EXPECT_EQ(TextAt(bytes, 269), "anna@example.org");
+    EXPECT_EQ(TextAt(bytes, 300), "http://anna.example.org");
+    EXPECT_EQ(TextAt(bytes, 360), "f");
+    // 25621.0 as a little-endian IEEE 754 double.
+    const unsigned char birthday[8] = {0, 0, 0, 0, 0x40, 0x05, 0xD9, 0x40};
+    EXPECT_EQ(std::memcmp(&bytes[352], birthday, 8), 0);
+}
+
+TEST(AddressRecord, ZerosAfterTextsAndInFillers) {
+    AddressRecord r = Anna();
+    const RecordBytes bytes = EncodeRecord(r);
+    std::vector<bool> used(kRecordSize, false);
+    for (const TextField& f : kTextFields) {
+        for (std::size_t i = 0; i <= (r.*f.member).size(); ++i) used[f.offset + i] = true;
+    }
+    for (std::size_t i = 352; i < 360; ++i) used[i] = true;
+    for (std::size_t i = 0; i < kRecordSize; ++i) {
+        if (!used[i]) {
+            EXPECT_EQ(bytes[i], std::byte{0}) << "byte " << i;
+        }
+    }
+}
+
+TEST(AddressRecord, TextsAreCutToCapacity) {
+    AddressRecord r;
+    r.LastName = std::string(31, 'x');
+    r.City = std::string(45, 'c');
+    r.Gender = "male";
+    r.Url = std::string(300, 'u');
+    const RecordBytes bytes = EncodeRecord(r);
+    EXPECT_EQ(bytes[0], std::byte{30});
+    EXPECT_EQ(bytes[31], std::byte{0});  // the cut text does not spill into the next field
+    const AddressRecord back = DecodeRecord(bytes);
+    EXPECT_EQ(back.LastName, std::string(30, 'x'));
+    EXPECT_EQ(back.City, std::string(40, 'c'));
+    EXPECT_EQ(back.Gender, "m");
+    EXPECT_EQ(back.Url, std::string(50, 'u'));
+    EXPECT_EQ(bytes[351], std::byte{0});
+}
+
+TEST(AddressRecord, SameValuesGiveIdenticalBytesAndRoundTrip) {
+    EXPECT_EQ(EncodeRecord(Anna()), EncodeRecord(Anna()));
+    EXPECT_EQ(DecodeRecord(EncodeRecord(Anna())), Anna());
+}
+
+TEST(AddressRecord, DamagedLengthBytesAreClampedToTheField) {
+    RecordBytes bytes{};
+    std::memset(bytes.data(), 'A', bytes.size());
+    for (const TextField& f : kTextFields) bytes[f.offset] = std::byte{255};
+    const AddressRecord r = DecodeRecord(bytes);
+    for (const TextField& f : kTextFields) EXPECT_EQ((r.*f.member).size(), f.capacity);
+}
+
+TEST(AddressRecord, RandomBytesDecodeWithinTheirFields) {
+    std::mt19937 random(42);
+    for (int round = 0; round < 2000; ++round) {
+        RecordBytes bytes;
+        for (auto& b : bytes) b = static_cast<std::byte>(random());
+        const AddressRecord r = DecodeRecord(bytes);
+        for (const TextField& f : kTextFields) ASSERT_LE((r.*f.member).size(), f.capacity);
+        // Decoding and encoding again keeps every text and the birthday's bits.
+        const RecordBytes again = EncodeRecord(r);
+        ASSERT_EQ(std::memcmp(&again[352], &bytes[352], 8), 0);
+        ASSERT_EQ(DecodeRecord(again).LastName, r.LastName);
+    }
+}
+
+}  // namespace
+}  // namespace natalo

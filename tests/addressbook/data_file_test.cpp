@@ -1,0 +1,205 @@
+#include "addressbook/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "platform/io_error.h"
+#include "support/fake_file_system.h"
+#include "support/records.h"
+
+namespace natalo {
+namespace {
+
+using testing::FakeFileSystem;
+using testing::FileOf;
+using testing::Person;
+
+const std::string kDir = "C:\\Natalo\\";
+const std::string kPath = kDir + "data.dat";
+
+class DataFileTest : public ::testing::Test {
+protected:
+    std::vector<std::string> FirstNames() {
+        std::vector<std::string> names;
+        file.ScanRecords([&](std::size_t, const AddressRecord& r) { names.push_back(r.FirstName); });
+        return names;
+    }
+
+    int ErrorCodeOf(const std::function<void()>& operation) {
+        try {
+            operation();
+        } catch (const EInOutError& e) {
+            return e.ErrorCode();
+        }
+        return 0;
+    }
+
+    FakeFileSystem fs;
+    DataFile file{fs, kDir};
+};
+
+TEST_F(DataFileTest, MissingFileIsCreatedEmptyInTheDirectory) {
+    file.OpenDataFile();
+    EXPECT_EQ(file.Path(), kPath);
+    EXPECT_TRUE(fs.Exists(kPath));
+    EXPECT_EQ(file.RecordCount(), 0u);
+    EXPECT_TRUE(FirstNames().empty());
+}
+
+TEST_F(DataFileTest, FilesWithoutAWholeRecordAreRecreatedEmpty) {
+    for (std::size_t size : {0u, 1u, 367u}) {
+        fs.Put(kPath, FakeFileSystem::Bytes(size, std::byte{7}));
+        file.OpenDataFile();
+        EXPECT_EQ(fs.Content(kPath).size(), 0u) << size;
+    }
+}
+
+TEST_F(DataFileTest, ExistingRecordsAreKept) {
+    fs.Put(kPath, FileOf({Person("Anna"), Person("Bernd")}));
+    file.OpenDataFile();
+    EXPECT_EQ(file.RecordCount(), 2u);
+    EXPECT_EQ(FirstNames(), (std::vector<std::string>{"Anna", "Bernd"}));
+    EXPECT_EQ(file.Position(), 2u);
+    EXPECT_EQ(file.ReadRecord(1).FirstName, "Bernd");
+    EXPECT_EQ(file.Position(), 2u);
+    EXPECT_EQ(file.ReadRecord(0).FirstName, "Anna");
+    EXPECT_EQ(file.Position(), 1u);
+}
+
+TEST_F(DataFileTest, PartialTailIsIgnoredByCountButFailsTheScanAfterWholeRecords) {
+    auto bytes = FileOf({Person("Anna"), Person("Bernd")});
+    bytes.resize(bytes.size() + 100, std::byte{1});
+    fs.Put(kPath, bytes);
+    file.OpenDataFile();
+    EXPECT_EQ(file.RecordCount(), 2u);
+    std::vector<std::string> names;
+    EXPECT_EQ(ErrorCodeOf([&] {
+                  file.ScanRecords([&](std::size_t, const AddressRecord& r) {
+                      names.push_back(r.FirstName);
+                  });
+              }),
+              kIoReadPastEnd);
+    EXPECT_EQ(names, (std::vector<std::string>{"Anna", "Bernd"}));
+    // An append writes over the tail, at the end of the last whole record.
+    file.WriteRecord(-1, Person("Clara"));
+    EXPECT_EQ(fs.Content(kPath).size(), 3 * kRecordSize);
+    EXPECT_EQ(FirstNames(), (std::vector<std::string>{"Anna", "Bernd", "Clara"}));
+}
+
+TEST_F(DataFileTest, ScanOfAManyBlockFileVisitsEveryRecordInOrder) {
+    std::vector<AddressRecord> people;
+    for (int i = 0; i < 10000; ++i) people.push_back(Person("P" + std::to_string(i)));
+    fs.Put(kPath, FileOf(people));
+    file.OpenDataFile();
+    std::size_t expected = 0;
+    file.ScanRecords([&](std::size_t index, const AddressRecord& r) {
+        ASSERT_EQ(index, expected);
+        ASSERT_EQ(r.FirstName, "P" + std::to_string(expected));
+        ++expected;
+    });
+    EXPECT_EQ(expected, 10000u);
+    EXPECT_LT(fs.reads, 10);
+}
+
+TEST_F(DataFileTest, WriteOverwritesOnlyItsRecordAndAppendGrowsByOne) {
+    fs.Put(kPath, FileOf({Person("Anna"), Person("Bernd"), Person("Clara")}));
+    file.OpenDataFile();
+    const auto before = fs.Content(kPath);
+    file.WriteRecord(1, Person("Berta"));
+    const auto after = fs.Content(kPath);
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (i < kRecordSize || i >= 2 * kRecordSize) {
+            ASSERT_EQ(before[i], after[i]) << i;
+        }
+    }
+    file.WriteRecord(-1, Person("Dora"));
+    EXPECT_EQ(FirstNames(), (std::vector<std::string>{"Anna", "Berta", "Clara", "Dora"}));
+}
+
+TEST_F(DataFileTest, DeleteMovesLaterRecordsDownInOrder) {
+    fs.Put(kPath, FileOf({Person("A"), Person("B"), Person("C"), Person("D")}));
+    file.OpenDataFile();
+    file.DeleteRecord(1);
+    EXPECT_EQ(FirstNames(), (std::vector<std::string>{"A", "C", "D"}));
+    file.DeleteRecord(2);  // the last: only truncates
+    EXPECT_EQ(FirstNames(), (std::vector<std::string>{"A", "C"}));
+    file.DeleteRecord(0);
+    EXPECT_EQ(FirstNames(), (std::vector<std::string>{"C"}));
+    file.DeleteRecord(0);
+    EXPECT_EQ(fs.Content(kPath).size(), 0u);
+}
+
+TEST_F(DataFileTest, DeleteMovesTheExactBytesFillersIncluded) {
+    std::mt19937 random(7);
+    FakeFileSystem::Bytes bytes(9000 * kRecordSize);
+    for (auto& b : bytes) b = static_cast<std::byte>(random());
+    fs.Put(kPath, bytes);
+    file.OpenDataFile();
+    const int writesBefore = fs.writes;
+    file.DeleteRecord(3);
+    FakeFileSystem::Bytes expected(bytes.begin(), bytes.begin() + 3 * kRecordSize);
+    expected.insert(expected.end(), bytes.begin() + 4 * kRecordSize, bytes.end());
+    EXPECT_EQ(fs.Content(kPath), expected);
+    EXPECT_LT(fs.writes - writesBefore, 10);  // blocks, not one write per record
+}
+
+TEST_F(DataFileTest, DeleteBeyondTheEndChangesNothing) {
+    fs.Put(kPath, FileOf({Person("A"), Person("B")}));
+    file.OpenDataFile();
+    const auto before = fs.Content(kPath);
+    file.DeleteRecord(5);
+    EXPECT_EQ(fs.Content(kPath), before);
+}
+
+TEST_F(DataFileTest, RefusedOpenLeavesTheFileClosedAndLaterOperationsFailWith103) {
+    fs.Put(kPath, FileOf({Person("A")}));
+    fs.RefuseOpen(kPath, kIoAccessDenied);
+    EXPECT_EQ(ErrorCodeOf([&] { file.OpenDataFile(); }), kIoAccessDenied);
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_EQ(ErrorCodeOf([&] { file.ScanRecords([](std::size_t, const AddressRecord&) {}); }),
+              kIoFileNotOpen);
+    EXPECT_EQ(ErrorCodeOf([&] { file.ReadRecord(0); }), kIoFileNotOpen);
+    EXPECT_EQ(ErrorCodeOf([&] { file.WriteRecord(-1, Person("B")); }), kIoFileNotOpen);
+    EXPECT_EQ(ErrorCodeOf([&] { file.DeleteRecord(0); }), kIoFileNotOpen);
+    EXPECT_EQ(fs.Content(kPath), FileOf({Person("A")}));
+}
+
+TEST_F(DataFileTest, VanishedFileFailsTheReopenWithFileNotFound) {
+    file.OpenDataFile();
+    file.WriteRecord(-1, Person("A"));
+    fs.Remove(kPath);
+    EXPECT_EQ(ErrorCodeOf([&] { file.ResetOpenFile(); }), kIoFileNotFound);
+    EXPECT_FALSE(file.IsOpen());
+}
+
+TEST_F(DataFileTest, ShortWriteFailsWithDiskFullAndKeepsEarlierRecords) {
+    fs.Put(kPath, FileOf({Person("A")}));
+    file.OpenDataFile();
+    fs.LimitFileSize(kRecordSize + 100);
+    EXPECT_EQ(ErrorCodeOf([&] { file.WriteRecord(-1, Person("B")); }), kIoDiskFull);
+    fs.LimitFileSize(std::nullopt);
+    EXPECT_EQ(file.ReadRecord(0).FirstName, "A");
+}
+
+TEST_F(DataFileTest, ReadPastTheEndFails) {
+    fs.Put(kPath, FileOf({Person("A")}));
+    file.OpenDataFile();
+    EXPECT_EQ(ErrorCodeOf([&] { file.ReadRecord(1); }), kIoReadPastEnd);
+}
+
+TEST(IoErrorMessages, GermanTextsByCode) {
+    EXPECT_EQ(IoErrorMessage(2), "Datei nicht gefunden");
+    EXPECT_EQ(IoErrorMessage(3), "Ungültiger Dateiname");
+    EXPECT_EQ(IoErrorMessage(4), "Zu viele geöffnete Dateien");
+    EXPECT_EQ(IoErrorMessage(5), "Dateizugriff verweigert");
+    EXPECT_EQ(IoErrorMessage(100), "Versuch hinter dem Dateiende zu lesen");
+    EXPECT_EQ(IoErrorMessage(101), "Zu wenig Speicherplatz");
+    EXPECT_EQ(IoErrorMessage(103), "E/A-Fehler 103");
+    EXPECT_EQ(IoErrorMessage(32), "E/A-Fehler 32");
+    EXPECT_EQ(std::string(EInOutError(5).what()), "Dateizugriff verweigert");
+}
+
+}  // namespace
+}  // namespace natalo
