@@ -1,0 +1,73 @@
+#include "platform/win32_environment.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace natalo {
+namespace {
+
+std::string LocaleText(LCTYPE type, const char* fallback) {
+    char text[128];
+    const int length = ::GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof text);
+    return length > 1 ? std::string(text, static_cast<std::size_t>(length - 1)) : fallback;
+}
+
+// The locale numbers its days from Monday; the program from Sunday.
+LCTYPE DayType(LCTYPE mondayType, int dayOfWeek) {
+    return mondayType + static_cast<LCTYPE>((dayOfWeek + 6) % 7);
+}
+
+}  // namespace
+
+CivilDate Win32Clock::Today() const {
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
+
+std::string Win32RegionalSettings::ShortDateFormat() const {
+    return LocaleText(LOCALE_SSHORTDATE, "M/d/yyyy");
+}
+
+std::string Win32RegionalSettings::DateSeparator() const { return LocaleText(LOCALE_SDATE, "/"); }
+
+std::string Win32RegionalSettings::AbbreviatedDayName(int dayOfWeek) const {
+    return LocaleText(DayType(LOCALE_SABBREVDAYNAME1, dayOfWeek), "");
+}
+
+std::string Win32RegionalSettings::DayName(int dayOfWeek) const {
+    return LocaleText(DayType(LOCALE_SDAYNAME1, dayOfWeek), "");
+}
+
+std::string Win32RegionalSettings::AbbreviatedMonthName(int month) const {
+    return LocaleText(LOCALE_SABBREVMONTHNAME1 + static_cast<LCTYPE>(month - 1), "");
+}
+
+std::string Win32RegionalSettings::MonthName(int month) const {
+    return LocaleText(LOCALE_SMONTHNAME1 + static_cast<LCTYPE>(month - 1), "");
+}
+
+int Win32RegionalSettings::CompareText(std::string_view a, std::string_view b) const {
+    // lstrcmpA wants terminated strings.
+    const std::string left(a), right(b);
+    return ::lstrcmpA(left.c_str(), right.c_str());
+}
+
+std::string ExecutablePath() {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) return std::string(path.data(), length);
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string ExecutableDirectory() {
+    const std::string path = ExecutablePath();
+    const auto slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace natalo

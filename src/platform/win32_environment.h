@@ -1,0 +1,35 @@
+// The Win32 side of the platform seams: the local clock, the user's regional settings and
+// the executable's directory.
+#pragma once
+
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/regional_settings.h"
+
+namespace natalo {
+
+class Win32Clock : public Clock {
+public:
+    CivilDate Today() const override;
+};
+
+// Reads the user's settings at each call, so a change in the control panel shows at the
+// next use, as with the system's own date formatting.
+class Win32RegionalSettings : public RegionalSettings {
+public:
+    std::string ShortDateFormat() const override;
+    std::string DateSeparator() const override;
+    std::string AbbreviatedDayName(int dayOfWeek) const override;
+    std::string DayName(int dayOfWeek) const override;
+    std::string AbbreviatedMonthName(int month) const override;
+    std::string MonthName(int month) const override;
+    int CompareText(std::string_view a, std::string_view b) const override;
+};
+
+// The full path of the running executable (GetModuleFileNameA).
+std::string ExecutablePath();
+// Its directory, ending in a backslash.
+std::string ExecutableDirectory();
+
+}  // namespace natalo
