@@ -1,0 +1,94 @@
+#include "platform/win32_file_system.h"
+
+#include <gtest/gtest.h>
+
+#include "addressbook/data_file.h"
+#include "platform/io_error.h"
+#include "platform/win32_environment.h"
+#include "platform/win32_handle.h"
+#include "support/records.h"
+#include "win32/temp_folder.h"
+
+namespace natalo {
+namespace {
+
+using testing::Person;
+using testing::TempFolder;
+
+int ErrorCodeOf(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const EInOutError& e) {
+        return e.ErrorCode();
+    }
+    return 0;
+}
+
+TEST(Win32FileSystem, DataFileOnARealDisk) {
+    TempFolder folder;
+    Win32FileSystem files;
+    DataFile data(files, folder.Path());
+    data.OpenDataFile();
+    EXPECT_EQ(testing::FileSizeOf(folder.File("data.dat")), 0);
+    data.WriteRecord(-1, Person("Anna"));
+    data.WriteRecord(-1, Person("Bernd"));
+    data.WriteRecord(-1, Person("Clara"));
+    data.ResetOpenFile();
+    EXPECT_EQ(testing::FileSizeOf(folder.File("data.dat")), 3 * 368);
+    data.DeleteRecord(0);
+    EXPECT_EQ(testing::FileSizeOf(folder.File("data.dat")), 2 * 368);
+    EXPECT_EQ(data.ReadRecord(0).FirstName, "Bernd");
+    EXPECT_EQ(data.ReadRecord(1).FirstName, "Clara");
+}
+
+TEST(Win32FileSystem, FileIsSharedForReadingAndWritingWithOthers) {
+    TempFolder folder;
+    Win32FileSystem files;
+    DataFile data(files, folder.Path());
+    data.OpenDataFile();
+    data.WriteRecord(-1, Person("Anna"));
+    // Another program can open the same file for writing while the program holds it.
+    UniqueFile other(::CreateFileA(folder.File("data.dat").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                   nullptr));
+    EXPECT_TRUE(other);
+}
+
+TEST(Win32FileSystem, FailuresCarryThePlatformCodes) {
+    TempFolder folder;
+    Win32FileSystem files;
+    EXPECT_EQ(ErrorCodeOf([&] { files.Open(folder.File("missing.dat"), OpenMode::kExisting); }),
+              kIoFileNotFound);
+    EXPECT_EQ(ErrorCodeOf([&] {
+                  files.Open(folder.File("no-such-folder\\data.dat"), OpenMode::kCreate);
+              }),
+              kIoPathNotFound);
+    testing::WriteWholeFile(folder.File("data.dat"), std::string(368, 'x'));
+    ::SetFileAttributesA(folder.File("data.dat").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(ErrorCodeOf([&] { files.Open(folder.File("data.dat"), OpenMode::kExisting); }),
+              kIoAccessDenied);
+    EXPECT_NO_THROW(files.Open(folder.File("data.dat"), OpenMode::kReadOnly));
+
+    DataFile data(files, folder.Path());
+    EXPECT_EQ(ErrorCodeOf([&] { data.OpenDataFile(); }), kIoAccessDenied);
+    EXPECT_EQ(ErrorCodeOf([&] { data.ReadRecord(0); }), kIoFileNotOpen);
+}
+
+TEST(Win32Environment, ExecutableDirectoryEndsInABackslashAndHoldsTheProgram) {
+    const std::string dir = ExecutableDirectory();
+    ASSERT_FALSE(dir.empty());
+    EXPECT_EQ(dir.back(), '\\');
+    EXPECT_EQ(ExecutablePath().rfind(dir, 0), 0u);
+}
+
+TEST(Win32Environment, RegionalSettingsFollowTheUserLocale) {
+    Win32RegionalSettings settings;
+    EXPECT_FALSE(settings.ShortDateFormat().empty());
+    EXPECT_EQ(settings.AbbreviatedDayName(0).empty(), false);
+    EXPECT_LT(settings.CompareText("apple", "Banana"), 0);
+    EXPECT_LT(settings.CompareText("a", "A"), 0);  // case only breaks ties
+    EXPECT_EQ(settings.CompareText("same", "same"), 0);
+}
+
+}  // namespace
+}  // namespace natalo
