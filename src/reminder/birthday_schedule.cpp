@@ -1,0 +1,192 @@
+#include "reminder/birthday_schedule.h"
+
+#include <algorithm>
+
+#include "platform/date_format.h"
+#include "reminder/date_patterns.h"
+
+namespace natalo {
+namespace {
+
+// Layout of the coming column and the recent list, in the window's client pixels.
+constexpr int kFirstCursor = 15;
+constexpr int kPlacementLimit = 400;
+constexpr int kNameLeft = 190;
+constexpr int kHeadingLeft = kNameLeft - 20;
+constexpr int kNewDayStepThisYear = 33;
+constexpr int kNewDayStepNextYear = 30;
+constexpr int kSameDayStep = 12;
+constexpr int kHeadingToNameStep = 15;
+
+constexpr int kFirstRecentCursor = 335;
+constexpr int kRecentStep = 12;
+constexpr int kRecentWidth = 140;
+constexpr int kRecentLeft = 10;
+constexpr int kFallbackLeft = 15;
+constexpr std::size_t kMostRecentRows = 13;
+constexpr std::size_t kMostFallbackRows = 10;
+
+// Both name fields hold at most 30 characters; longer texts from elsewhere are cut alike.
+constexpr std::size_t kMostDisplayNameLength = 61;
+
+struct ScheduleEntry {
+    const AddressRecord* record;
+    CivilDate birth;
+    int dayKey;
+    std::string displayName;
+};
+
+std::vector<ScheduleEntry> EntriesInCalendarOrder(std::span<const AddressRecord> records) {
+    std::vector<ScheduleEntry> entries;
+    entries.reserve(records.size());
+    for (const AddressRecord& record : records) {
+        const auto birth = DateFromValue(record.Birthday);
+        if (!birth)
+            continue;
+        std::string name = record.FirstName + " " + record.LastName;
+        if (name.size() > kMostDisplayNameLength)
+            name.resize(kMostDisplayNameLength);
+        entries.push_back({&record, *birth, DayKey(*birth), std::move(name)});
+    }
+    // Stable, so that people sharing a day keep the order of the data file.
+    std::stable_sort(
+        entries.begin(), entries.end(),
+        [](const ScheduleEntry& a, const ScheduleEntry& b) { return a.dayKey < b.dayKey; });
+    return entries;
+}
+
+class ScheduleBuilder {
+  public:
+    ScheduleBuilder(const CivilDate& today, const RegionalSettings& settings,
+                    std::string_view installationId)
+        : today_(today),
+          todayKey_(DayKey(today)),
+          settings_(settings),
+          patterns_(DeriveDatePatterns(settings.ShortDateFormat())),
+          installationId_(installationId) {}
+
+    BirthdaySchedule Build(std::span<const AddressRecord> records) {
+        const std::vector<ScheduleEntry> entries = EntriesInCalendarOrder(records);
+        result_.printList.reserve(entries.size() * 2);
+
+        for (const ScheduleEntry& entry : entries) {
+            result_.printList.push_back(FormatDate(entry.birth, patterns_.dayMonth, settings_));
+            result_.printList.push_back(entry.displayName);
+            if (entry.dayKey >= todayKey_ && cursor_ < kPlacementLimit) {
+                Place(entry, SchedulePass::ThisYear);
+            }
+        }
+
+        previousDayKey_.reset();
+        std::vector<const ScheduleEntry*> earlierThisYear;
+        for (const ScheduleEntry& entry : entries) {
+            if (entry.dayKey >= todayKey_)
+                continue;
+            earlierThisYear.push_back(&entry);
+            if (cursor_ < kPlacementLimit)
+                Place(entry, SchedulePass::NextYear);
+        }
+
+        if (!earlierThisYear.empty()) {
+            AddRecentRows(earlierThisYear);
+        } else {
+            AddFallbackRows(entries);
+        }
+        return std::move(result_);
+    }
+
+  private:
+    void Place(const ScheduleEntry& entry, SchedulePass pass) {
+        ComingEntry placed;
+        placed.pass = pass;
+        ++linkIndex_;
+        if (entry.dayKey != previousDayKey_) {
+            ++linkIndex_;
+            cursor_ += pass == SchedulePass::ThisYear ? kNewDayStepThisYear : kNewDayStepNextYear;
+            std::string text = HeadingText(entry);
+            if (pass == SchedulePass::NextYear)
+                text += '.';
+            placed.heading = DateHeading{kHeadingLeft, cursor_, std::move(text)};
+        } else {
+            cursor_ += kSameDayStep;
+        }
+        cursor_ += kHeadingToNameStep;
+
+        const bool isToday = entry.dayKey == todayKey_;
+        const int age = AgeOn(entry.birth, today_) + (isToday ? 0 : 1);
+        const std::string withAge = entry.displayName + " (" + std::to_string(age) + ".)";
+        placed.name = {kNameLeft, cursor_, age > 0 ? withAge : entry.displayName,
+                       withAge,   isToday, linkIndex_};
+
+        const AddressRecord& person = *entry.record;
+        placed.links = MakeLinkRow(person, pass, linkIndex_, cursor_);
+        result_.linkEntries.push_back({linkIndex_, GiftUrl(person, age, installationId_),
+                                       GreetingUrl(person, pass, installationId_)});
+        result_.coming.push_back(std::move(placed));
+        previousDayKey_ = entry.dayKey;
+    }
+
+    // The latest birthday before today first.
+    void AddRecentRows(std::vector<const ScheduleEntry*> earlier) {
+        std::stable_sort(
+            earlier.begin(), earlier.end(),
+            [](const ScheduleEntry* a, const ScheduleEntry* b) { return a->dayKey > b->dayKey; });
+        const std::size_t count = std::min(earlier.size(), kMostRecentRows);
+        for (std::size_t i = 0; i < count; ++i) {
+            const ScheduleEntry& entry = *earlier[i];
+            recentCursor_ += kRecentStep;
+            result_.recent.push_back({kRecentLeft, recentCursor_, kRecentWidth,
+                                      HeadingText(entry) + " " + entry.displayName,
+                                      entry.displayName});
+        }
+    }
+
+    // No birthday lies before today: the last ones of the year stand in, from 31 December
+    // backwards, although they are still to come.
+    void AddFallbackRows(const std::vector<ScheduleEntry>& entries) {
+        const std::size_t count = std::min(entries.size(), kMostFallbackRows);
+        for (std::size_t i = 0; i < count; ++i) {
+            const ScheduleEntry& entry = entries[entries.size() - 1 - i];
+            recentCursor_ += kRecentStep;
+            result_.recent.push_back({kFallbackLeft, recentCursor_, kRecentWidth,
+                                      HeadingText(entry) + ". " + entry.displayName, ""});
+        }
+    }
+
+    // The weekday is that of the date of birth itself, not of this year's anniversary.
+    std::string HeadingText(const ScheduleEntry& entry) const {
+        return FormatDate(entry.birth, patterns_.heading, settings_);
+    }
+
+    const CivilDate today_;
+    const int todayKey_;
+    const RegionalSettings& settings_;
+    const DatePatterns patterns_;
+    const std::string_view installationId_;
+
+    int cursor_ = kFirstCursor;
+    int recentCursor_ = kFirstRecentCursor;
+    int linkIndex_ = 0;
+    std::optional<int> previousDayKey_;
+    BirthdaySchedule result_;
+};
+
+}  // namespace
+
+int DayKey(const CivilDate& date) {
+    return date.month * 100 + date.day;
+}
+
+int AgeOn(const CivilDate& birth, const CivilDate& date) {
+    const bool birthdayStillAhead =
+        birth.month > date.month || (birth.month == date.month && birth.day > date.day);
+    return date.year - birth.year - (birthdayStillAhead ? 1 : 0);
+}
+
+BirthdaySchedule BuildBirthdaySchedule(std::span<const AddressRecord> records,
+                                       const CivilDate& today, const RegionalSettings& settings,
+                                       std::string_view installationId) {
+    return ScheduleBuilder(today, settings, installationId).Build(records);
+}
+
+}  // namespace natalo

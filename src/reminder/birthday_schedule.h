@@ -1,0 +1,72 @@
+// Which birthdays the birthday window shows, in which order, with which age and where:
+// the coming column (today to the end of the year, then next year from 1 January), the
+// recent list, the print list and the link table entries. A pure function of the records,
+// today's date and the regional settings; the window only turns the result into labels.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "addressbook/address_record.h"
+#include "platform/calendar.h"
+#include "platform/regional_settings.h"
+#include "reminder/greeting_links.h"
+
+namespace natalo {
+
+// month * 100 + day: the only order of birthdays within a year (1 January = 101).
+int DayKey(const CivilDate& date);
+
+// The years completed at `date` by someone born on `birth`; negative for a birth after it.
+int AgeOn(const CivilDate& birth, const CivilDate& date);
+
+struct DateHeading {
+    int left = 0;
+    int top = 0;
+    std::string text;  // "Mon, 15.03." (a trailing extra "." for next year's birthdays)
+};
+
+struct NameItem {
+    int left = 0;
+    int top = 0;
+    std::string caption;  // "Anna Muster (42.)", the name alone for an age of 0 or below
+    std::string hint;     // always with the age
+    bool bold = false;    // a birthday today
+    int linkIndex = 0;
+};
+
+// One person in the coming column; the heading is there when the person opens a new day.
+struct ComingEntry {
+    SchedulePass pass = SchedulePass::ThisYear;
+    std::optional<DateHeading> heading;
+    NameItem name;
+    LinkRow links;
+};
+
+struct RecentRow {
+    int left = 0;
+    int top = 0;
+    int width = 0;  // text beyond it is cut off
+    std::string caption;
+    std::string hint;  // empty: no tooltip
+};
+
+struct BirthdaySchedule {
+    std::vector<ComingEntry> coming;
+    std::vector<RecentRow> recent;
+    // Two lines per person in calendar order: day and month, then the name.
+    std::vector<std::string> printList;
+    // For LinkTable::Store, one per placed person.
+    std::vector<LinkTableEntry> linkEntries;
+};
+
+// Records whose birthday is no usable date (a damaged file) are left out everywhere.
+// The installation id goes into the greeting-service URLs.
+BirthdaySchedule BuildBirthdaySchedule(std::span<const AddressRecord> records,
+                                       const CivilDate& today, const RegionalSettings& settings,
+                                       std::string_view installationId);
+
+}  // namespace natalo

@@ -1,0 +1,287 @@
+#include "reminder/birthday_schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "support/fake_regional_settings.h"
+#include "support/records.h"
+
+namespace natalo {
+namespace {
+
+using testing::FakeRegionalSettings;
+using testing::Person;
+
+BirthdaySchedule Build(const std::vector<AddressRecord>& records, CivilDate today,
+                       const std::string& shortDate = "dd.MM.yyyy") {
+    const FakeRegionalSettings settings(shortDate, ".");
+    return BuildBirthdaySchedule(records, today, settings, "CAFE0001");
+}
+
+// People with birthdays `stepDays` apart, starting at `first`, named P0, P1, ...
+std::vector<AddressRecord> PeopleEvery(int stepDays, int count, CivilDate first) {
+    std::vector<AddressRecord> people;
+    for (int i = 0; i < count; ++i) {
+        AddressRecord person = Person("P" + std::to_string(i), "X", first);
+        person.Birthday += stepDays * i;
+        people.push_back(person);
+    }
+    return people;
+}
+
+TEST(AgeOn, CountsCompletedYears) {
+    EXPECT_EQ(AgeOn({1980, 3, 15}, {1980, 3, 15}), 0);
+    EXPECT_EQ(AgeOn({1980, 3, 15}, {2026, 3, 14}), 45);
+    EXPECT_EQ(AgeOn({1980, 3, 15}, {2026, 3, 15}), 46);
+    EXPECT_EQ(AgeOn({1980, 3, 15}, {2026, 2, 20}), 45);
+    // Born 29 February: the next age comes on 1 March of a common year.
+    EXPECT_EQ(AgeOn({1988, 2, 29}, {2027, 2, 28}), 38);
+    EXPECT_EQ(AgeOn({1988, 2, 29}, {2027, 3, 1}), 39);
+    EXPECT_EQ(AgeOn({2030, 5, 1}, {2026, 6, 1}), -4);
+}
+
+TEST(DayKey, IsMonthTimesHundredPlusDay) {
+    EXPECT_EQ(DayKey({1999, 1, 1}), 101);
+    EXPECT_EQ(DayKey({2000, 2, 29}), 229);
+    EXPECT_EQ(DayKey({1999, 12, 31}), 1231);
+}
+
+TEST(BuildBirthdaySchedule, TwentiethOfDecemberRunsIntoNextYear) {
+    const auto schedule =
+        Build({Person("Anna", "Amsel", {1980, 12, 10}), Person("Bert", "Baum", {1975, 12, 24}, "m"),
+               Person("Carl", "Clemens", {2000, 1, 5}, "m")},
+              {2026, 12, 20});
+    ASSERT_EQ(schedule.coming.size(), 3u);
+    const ComingEntry& bert = schedule.coming[0];
+    EXPECT_EQ(bert.pass, SchedulePass::ThisYear);
+    ASSERT_TRUE(bert.heading);
+    EXPECT_EQ(bert.heading->text, "Wed, 24.12.");
+    EXPECT_EQ(bert.heading->left, 170);
+    EXPECT_EQ(bert.heading->top, 48);
+    EXPECT_EQ(bert.name.caption, "Bert Baum (51.)");
+    EXPECT_EQ(bert.name.top, 63);
+    EXPECT_EQ(bert.name.left, 190);
+    EXPECT_EQ(bert.links.gift.top, 80);
+    EXPECT_EQ(bert.name.linkIndex, 2);
+
+    const ComingEntry& carl = schedule.coming[1];
+    EXPECT_EQ(carl.pass, SchedulePass::NextYear);
+    EXPECT_EQ(carl.heading->text, "Wed, 05.01..");
+    EXPECT_EQ(carl.heading->top, 93);  // 63 + 30
+    EXPECT_EQ(carl.name.caption, "Carl Clemens (27.)");
+    EXPECT_EQ(carl.name.top, 108);
+    EXPECT_EQ(carl.name.linkIndex, 4);
+    EXPECT_EQ(carl.links.greeting.caption, "Automat");
+
+    const ComingEntry& anna = schedule.coming[2];
+    EXPECT_EQ(anna.heading->text, "Wed, 10.12..");
+    EXPECT_EQ(anna.heading->top, 138);
+    EXPECT_EQ(anna.name.caption, "Anna Amsel (47.)");
+    EXPECT_EQ(anna.name.linkIndex, 6);
+
+    ASSERT_EQ(schedule.recent.size(), 2u);
+    EXPECT_EQ(schedule.recent[0].caption, "Wed, 10.12. Anna Amsel");
+    EXPECT_EQ(schedule.recent[0].hint, "Anna Amsel");
+    EXPECT_EQ(schedule.recent[0].left, 10);
+    EXPECT_EQ(schedule.recent[0].top, 347);
+    EXPECT_EQ(schedule.recent[0].width, 140);
+    EXPECT_EQ(schedule.recent[1].caption, "Wed, 05.01. Carl Clemens");
+    EXPECT_EQ(schedule.recent[1].top, 359);
+
+    EXPECT_EQ(schedule.printList, (std::vector<std::string>{"05.01.", "Carl Clemens", "10.12.",
+                                                            "Anna Amsel", "24.12.", "Bert Baum"}));
+}
+
+TEST(BuildBirthdaySchedule, LinkEntriesMatchThePlacedNamesAndTheirPass) {
+    AddressRecord carl = Person("Carl", "Clemens", {2000, 1, 5}, "m");
+    carl.Email = "carl@example.com";
+    const auto schedule =
+        Build({Person("Bert", "Baum", {1975, 12, 24}, "m"), carl}, {2026, 12, 20});
+    ASSERT_EQ(schedule.linkEntries.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(schedule.linkEntries[i].index, schedule.coming[i].name.linkIndex);
+        EXPECT_EQ(schedule.coming[i].links.gift.tag, schedule.coming[i].name.linkIndex);
+    }
+    const std::string service = "http://greetings.natalo.example/zozerodivodurorudu/showall.php";
+    EXPECT_EQ(schedule.linkEntries[0].giftUrl,
+              service + "?id=CAFE0001&lang=en&v=2.0&h=gt&g=m&a=51&n=Bert");
+    EXPECT_EQ(schedule.linkEntries[0].greetingUrl,
+              service + "?lang=en&v=1.0.1&h=automat&email=&sms=");
+    EXPECT_EQ(schedule.linkEntries[1].giftUrl,
+              service + "?id=CAFE0001&lang=en&v=2.0&h=gt&g=m&a=27&n=Carl");
+    EXPECT_EQ(schedule.linkEntries[1].greetingUrl,
+              service + "?id=CAFE0001&lang=en&v=2.0&h=automat&email=carl%40example.com&sms=");
+    EXPECT_EQ(schedule.coming[1].links.mailUrl, "mailto:carl@example.com");
+}
+
+TEST(BuildBirthdaySchedule, ThirdOfJanuaryFallsBackToTheYearsLastBirthdays) {
+    const auto schedule =
+        Build({Person("Emil", "Eber", {1985, 12, 24}), Person("Dora", "Dach", {1990, 1, 5})},
+              {2027, 1, 3});
+    ASSERT_EQ(schedule.coming.size(), 2u);
+    EXPECT_EQ(schedule.coming[0].name.caption, "Dora Dach (37.)");
+    EXPECT_EQ(schedule.coming[0].heading->text, "Fri, 05.01.");
+    EXPECT_EQ(schedule.coming[1].name.caption, "Emil Eber (42.)");
+    EXPECT_EQ(schedule.coming[1].pass, SchedulePass::ThisYear);
+    EXPECT_EQ(schedule.coming[1].heading->top, 96);  // 63 + 33
+    EXPECT_EQ(schedule.coming[1].name.top, 111);
+
+    ASSERT_EQ(schedule.recent.size(), 2u);
+    EXPECT_EQ(schedule.recent[0].caption, "Tue, 24.12.. Emil Eber");
+    EXPECT_EQ(schedule.recent[0].left, 15);
+    EXPECT_EQ(schedule.recent[0].top, 347);
+    EXPECT_EQ(schedule.recent[0].hint, "");
+    EXPECT_EQ(schedule.recent[1].caption, "Fri, 05.01.. Dora Dach");
+    EXPECT_EQ(schedule.recent[1].top, 359);
+}
+
+TEST(BuildBirthdaySchedule, FallbackShowsTheLastTenOfTheYearBackwards) {
+    // 1 June to 13 November, every 15 days; nothing lies before today.
+    const auto schedule = Build(PeopleEvery(15, 12, {1970, 6, 1}), {2026, 6, 1});
+    ASSERT_EQ(schedule.recent.size(), 10u);
+    EXPECT_EQ(schedule.recent.front().caption, "Fri, 13.11.. P11 X");
+    EXPECT_EQ(schedule.recent.back().caption, "Wed, 01.07.. P2 X");
+    EXPECT_EQ(schedule.recent.back().top, 335 + 10 * 12);
+    for (const RecentRow& row : schedule.recent)
+        EXPECT_EQ(row.left, 15);
+}
+
+TEST(BuildBirthdaySchedule, BirthdayTodayIsBoldWithTheAgeReachedToday) {
+    const auto schedule =
+        Build({Person("Anna", "Muster", {1960, 3, 15}), Person("Otto", "Muster", {1960, 3, 16})},
+              {2026, 3, 15});
+    ASSERT_EQ(schedule.coming.size(), 2u);
+    EXPECT_TRUE(schedule.coming[0].name.bold);
+    EXPECT_EQ(schedule.coming[0].name.caption, "Anna Muster (66.)");
+    EXPECT_FALSE(schedule.coming[1].name.bold);
+    EXPECT_EQ(schedule.coming[1].name.caption, "Otto Muster (66.)");
+}
+
+TEST(BuildBirthdaySchedule, TwentyNinthOfFebruary) {
+    const std::vector<AddressRecord> leapling{Person("Lea", "Sprung", {1988, 2, 29})};
+    const auto onThe28th = Build(leapling, {2027, 2, 28});
+    ASSERT_EQ(onThe28th.coming.size(), 1u);
+    EXPECT_EQ(onThe28th.coming[0].pass, SchedulePass::ThisYear);
+    EXPECT_FALSE(onThe28th.coming[0].name.bold);
+    EXPECT_EQ(onThe28th.coming[0].name.caption, "Lea Sprung (39.)");
+    EXPECT_EQ(onThe28th.recent[0].left, 15);  // fallback: nothing before today
+
+    const auto onMarch1st = Build(leapling, {2027, 3, 1});
+    EXPECT_EQ(onMarch1st.coming[0].pass, SchedulePass::NextYear);
+    EXPECT_EQ(onMarch1st.coming[0].name.caption, "Lea Sprung (40.)");
+    EXPECT_EQ(onMarch1st.recent[0].caption, "Mon, 29.02. Lea Sprung");
+
+    const auto leapDay = Build(leapling, {2028, 2, 29});
+    EXPECT_TRUE(leapDay.coming[0].name.bold);
+    EXPECT_EQ(leapDay.coming[0].name.caption, "Lea Sprung (40.)");
+}
+
+TEST(BuildBirthdaySchedule, PersonBornThisYear) {
+    const auto schedule =
+        Build({Person("Hal", "Hahn", {2026, 2, 1}), Person("Gus", "Gans", {2026, 6, 10}),
+               Person("Fay", "Fink", {2026, 8, 1})},
+              {2026, 6, 10});
+    ASSERT_EQ(schedule.coming.size(), 3u);
+    const NameItem& gus = schedule.coming[0].name;
+    EXPECT_TRUE(gus.bold);
+    EXPECT_EQ(gus.caption, "Gus Gans");
+    EXPECT_EQ(gus.hint, "Gus Gans (0.)");
+    const NameItem& fay = schedule.coming[1].name;
+    EXPECT_EQ(fay.caption, "Fay Fink");
+    EXPECT_EQ(fay.hint, "Fay Fink (0.)");
+    EXPECT_NE(schedule.linkEntries[1].giftUrl.find("&a=0&n=Fay"), std::string::npos);
+    const NameItem& hal = schedule.coming[2].name;
+    EXPECT_EQ(schedule.coming[2].pass, SchedulePass::NextYear);
+    EXPECT_EQ(hal.caption, "Hal Hahn (1.)");
+}
+
+TEST(BuildBirthdaySchedule, SeveralPersonsOnOneDayShareAHeading) {
+    const auto schedule =
+        Build({Person("Ida", "Igel", {1970, 6, 1}), Person("Jan", "Igel", {1975, 6, 1}),
+               Person("Kai", "Kauz", {1980, 7, 1})},
+              {2026, 1, 1});
+    ASSERT_EQ(schedule.coming.size(), 3u);
+    EXPECT_EQ(schedule.coming[0].heading->text, "Mon, 01.06.");  // weekday of Ida's birth
+    EXPECT_FALSE(schedule.coming[1].heading);
+    EXPECT_EQ(schedule.coming[1].name.top, 90);
+    EXPECT_EQ(schedule.coming[1].links.mail.top, 107);
+    EXPECT_EQ(schedule.coming[2].heading->top, 123);
+    EXPECT_EQ(schedule.coming[2].name.top, 138);
+    EXPECT_EQ(schedule.coming[0].name.linkIndex, 2);
+    EXPECT_EQ(schedule.coming[1].name.linkIndex, 3);
+    EXPECT_EQ(schedule.coming[2].name.linkIndex, 5);
+}
+
+TEST(BuildBirthdaySchedule, ComingColumnStopsAtFourHundredPixels) {
+    // Distinct days, all still to come: each takes 48 pixels.
+    auto people = PeopleEvery(7, 30, {1970, 1, 1});
+    const auto distinct = Build(people, {2026, 1, 1});
+    ASSERT_EQ(distinct.coming.size(), 9u);
+    EXPECT_EQ(distinct.coming.back().heading->top, 432);  // placed from cursor 399
+    EXPECT_EQ(distinct.coming.back().name.linkIndex, 18);
+    EXPECT_EQ(distinct.printList.size(), 60u);
+
+    // One day for everybody: 27 pixels each, at most fourteen entries.
+    const auto sameDay = Build(PeopleEvery(0, 20, {1970, 8, 1}), {2026, 1, 1});
+    ASSERT_EQ(sameDay.coming.size(), 14u);
+    EXPECT_EQ(sameDay.coming.back().name.linkIndex, 15);
+
+    // A full first pass leaves no room for next year's, yet they are all recent.
+    const auto full = Build(people, {1970, 1, 29});  // P0..P3 lie before today
+    for (const ComingEntry& entry : full.coming)
+        EXPECT_EQ(entry.pass, SchedulePass::ThisYear);
+    EXPECT_EQ(full.recent.size(), 4u);
+    EXPECT_EQ(full.recent.front().caption, "Thu, 22.01. P3 X");
+}
+
+TEST(BuildBirthdaySchedule, RecentListHoldsAtMostThirteenRows) {
+    for (const int count : {10, 11, 12, 13, 14, 20}) {
+        const auto schedule = Build(PeopleEvery(7, count, {1970, 1, 1}), {2026, 12, 31});
+        const std::size_t expected = std::min(count, 13);
+        ASSERT_EQ(schedule.recent.size(), expected) << count;
+        EXPECT_EQ(schedule.recent.front().hint, "P" + std::to_string(count - 1) + " X");
+        EXPECT_EQ(schedule.recent.back().top, 335 + static_cast<int>(expected) * 12);
+        EXPECT_EQ(schedule.recent.back().left, 10);
+    }
+}
+
+TEST(BuildBirthdaySchedule, EmptyFileGivesNothing) {
+    const auto schedule = Build({}, {2026, 6, 1});
+    EXPECT_TRUE(schedule.coming.empty());
+    EXPECT_TRUE(schedule.recent.empty());
+    EXPECT_TRUE(schedule.printList.empty());
+    EXPECT_TRUE(schedule.linkEntries.empty());
+}
+
+TEST(BuildBirthdaySchedule, DamagedBirthdaysAreLeftOut) {
+    AddressRecord broken = Person("Nan", "Nix");
+    broken.Birthday = std::numeric_limits<double>::quiet_NaN();
+    AddressRecord huge = Person("Inf", "Nix");
+    huge.Birthday = std::numeric_limits<double>::infinity();
+    const auto schedule =
+        Build({broken, Person("Anna", "Amsel", {1980, 12, 10}), huge}, {2026, 6, 1});
+    EXPECT_EQ(schedule.printList, (std::vector<std::string>{"10.12.", "Anna Amsel"}));
+    ASSERT_EQ(schedule.coming.size(), 1u);
+    EXPECT_EQ(schedule.coming[0].name.linkIndex, 2);
+}
+
+TEST(BuildBirthdaySchedule, TextsFollowTheShortDateFormat) {
+    const auto us = Build({Person("Anna", "Muster", {1960, 3, 15})}, {2026, 1, 1}, "M/d/yyyy");
+    EXPECT_EQ(us.printList[0], "3/15/");
+    EXPECT_EQ(us.coming[0].heading->text, "Tue, 3/15/");
+    const auto iso = Build({Person("Anna", "Muster", {1960, 3, 15})}, {2026, 6, 1}, "yyyy-MM-dd");
+    EXPECT_EQ(iso.coming[0].heading->text, "Tue, 03-15.");
+    EXPECT_EQ(iso.recent[0].caption, "Tue, 03-15 Anna Muster");
+}
+
+TEST(BuildBirthdaySchedule, DisplayNameIsCutAtSixtyOneCharacters) {
+    const auto schedule =
+        Build({Person(std::string(40, 'a'), std::string(40, 'b'), {1970, 5, 5})}, {2026, 1, 1});
+    const std::string name = std::string(40, 'a') + " " + std::string(20, 'b');
+    EXPECT_EQ(schedule.printList[1], name);
+    EXPECT_EQ(schedule.coming[0].name.hint, name + " (56.)");
+}
+
+}  // namespace
+}  // namespace natalo
