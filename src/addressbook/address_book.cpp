@@ -15,7 +15,8 @@ void AddressBook::Save() {
     view_.ShowRecordDetails(record);
     dataFile_.WriteRecord(RecordIndex, record);
     dataFile_.ResetOpenFile();
-    if (RefreshAfterSave) view_.RefreshList();
+    if (RefreshAfterSave)
+        view_.RefreshList();
     RecordIndex = -1;
 }
 

@@ -10,14 +10,14 @@ namespace natalo {
 
 // What the main window does around a save or a deletion.
 class AddressBookView {
-public:
+  public:
     virtual ~AddressBookView() = default;
     virtual void ShowRecordDetails(const AddressRecord& record) = 0;
     virtual void RefreshList() = 0;
 };
 
 class AddressBook {
-public:
+  public:
     AddressBook(DataFile& dataFile, AddressBookView& view) : dataFile_(dataFile), view_(view) {}
 
     DataFile& Data() { return dataFile_; }
@@ -34,7 +34,7 @@ public:
     // Removes the record, reopens the file and rebuilds the list.
     void DeleteRecord(std::size_t index);
 
-private:
+  private:
     DataFile& dataFile_;
     AddressBookView& view_;
 };

@@ -22,7 +22,8 @@ DataFile::DataFile(FileSystem& fileSystem, std::string directory)
     : fileSystem_(fileSystem), path_(std::move(directory) + "data.dat") {}
 
 File& DataFile::OpenFile() {
-    if (!file_) throw EInOutError(kIoFileNotOpen);
+    if (!file_)
+        throw EInOutError(kIoFileNotOpen);
     return *file_;
 }
 
@@ -31,7 +32,8 @@ void DataFile::OpenDataFile() {
     position_ = 0;
     if (fileSystem_.Exists(path_)) {
         file_ = fileSystem_.Open(path_, OpenMode::kExisting);
-        if (RecordCount() > 0) return;
+        if (RecordCount() > 0)
+            return;
         file_.reset();
     }
     file_ = fileSystem_.Open(path_, OpenMode::kCreate);
@@ -53,11 +55,13 @@ void DataFile::Seek(std::size_t recordIndex) {
 }
 
 void DataFile::ReadExactly(std::uint64_t offset, std::span<std::byte> data) {
-    if (OpenFile().ReadAt(offset, data) != data.size()) throw EInOutError(kIoReadPastEnd);
+    if (OpenFile().ReadAt(offset, data) != data.size())
+        throw EInOutError(kIoReadPastEnd);
 }
 
 void DataFile::WriteExactly(std::uint64_t offset, std::span<const std::byte> data) {
-    if (OpenFile().WriteAt(offset, data) != data.size()) throw EInOutError(kIoDiskFull);
+    if (OpenFile().WriteAt(offset, data) != data.size())
+        throw EInOutError(kIoDiskFull);
 }
 
 AddressRecord DataFile::ReadRecord(std::size_t index) {
@@ -80,14 +84,15 @@ void DataFile::ScanRecords(const RecordVisitor& visit) {
         const std::size_t whole = OpenFile().ReadAt(ByteOffset(next), block) / kRecordSize;
         for (std::size_t i = 0; i < whole; ++i) {
             RecordBytes bytes;
-            std::copy_n(block.begin() + static_cast<std::ptrdiff_t>(i * kRecordSize),
-                        kRecordSize, bytes.begin());
+            std::copy_n(block.begin() + static_cast<std::ptrdiff_t>(i * kRecordSize), kRecordSize,
+                        bytes.begin());
             const std::size_t index = next++;
             position_ = next;
             visit(index, DecodeRecord(bytes));
         }
         // A partial record at the end, or a file that shrank while it was read.
-        if (whole * kRecordSize != wanted) throw EInOutError(kIoReadPastEnd);
+        if (whole * kRecordSize != wanted)
+            throw EInOutError(kIoReadPastEnd);
     }
 }
 

@@ -15,7 +15,7 @@
 namespace natalo {
 
 class DataFile {
-public:
+  public:
     // The directory ends with its separator; the file is directory + "data.dat".
     DataFile(FileSystem& fileSystem, std::string directory);
 
@@ -50,7 +50,7 @@ public:
     // and the file shrinks by one record; then the file is reopened.
     void DeleteRecord(std::size_t index);
 
-private:
+  private:
     File& OpenFile();
     void ReadExactly(std::uint64_t offset, std::span<std::byte> data);
     void WriteExactly(std::uint64_t offset, std::span<const std::byte> data);

@@ -18,7 +18,8 @@ struct DemoPerson {
     const char* mobile;
     const char* email;
     int birthYear;
-    int daysFromToday;  // the birthday's day this year, relative to today (ignored with a fixed date)
+    int daysFromToday;  // the birthday's day this year, relative to today (ignored with a fixed
+                        // date)
     int fixedMonth = 0;
     int fixedDay = 0;
 };
@@ -74,7 +75,8 @@ std::vector<AddressRecord> DemoPeople(const CivilDate& today) {
             const CivilDate thisYear = AddDays(today, p.daysFromToday);
             birthday = {p.birthYear, thisYear.month, thisYear.day};
             // Someone born on 29 February must be born in a leap year.
-            while (!IsValidCivilDate(birthday)) --birthday.year;
+            while (!IsValidCivilDate(birthday))
+                --birthday.year;
         }
         AddressRecord r;
         r.FirstName = p.first;

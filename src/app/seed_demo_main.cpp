@@ -12,7 +12,7 @@
 namespace {
 
 class NoView : public natalo::AddressBookView {
-public:
+  public:
     void ShowRecordDetails(const natalo::AddressRecord&) override {}
     void RefreshList() override {}
 };
@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     }
     try {
         std::string folder = argv[1];
-        if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
+        if (!folder.empty() && folder.back() != '\\' && folder.back() != '/')
+            folder += '\\';
         natalo::Win32FileSystem files;
         if (files.Exists(folder + "data.dat")) {
             std::printf("%sdata.dat exists; left as it is\n", folder.c_str());

@@ -9,12 +9,12 @@ namespace natalo {
 inline constexpr const char* kSingleInstanceMutexName = "Zozerodivodurorudu";
 
 class SingleInstance {
-public:
+  public:
     // Creates the mutex; AlreadyRunning() tells whether another copy had created it.
     explicit SingleInstance(const char* name = kSingleInstanceMutexName);
     bool AlreadyRunning() const { return alreadyRunning_; }
 
-private:
+  private:
     UniqueKernelHandle mutex_;
     bool alreadyRunning_ = false;
 };
@@ -22,11 +22,11 @@ private:
 // Opens the program's key under HKEY_LOCAL_MACHINE, creating it when missing, and keeps it
 // open for the object's lifetime. Without the rights to create it nothing happens.
 class ProgramKey {
-public:
+  public:
     ProgramKey();
     bool IsOpen() const { return static_cast<bool>(key_); }
 
-private:
+  private:
     UniqueRegistryKey key_;
 };
 

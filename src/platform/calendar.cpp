@@ -32,16 +32,19 @@ CivilDate CivilFromDays(long days) {
     return {y, m, d};
 }
 
-constexpr long kFirstDay = -kEpochOffset;            // 0001-01-01
-constexpr long kLastDay = 3652058 - kEpochOffset;      // 9999-12-31
+constexpr long kFirstDay = -kEpochOffset;          // 0001-01-01
+constexpr long kLastDay = 3652058 - kEpochOffset;  // 9999-12-31
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
+    if (month < 1 || month > 12)
+        return 0;
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
@@ -54,10 +57,13 @@ long DayNumber(const CivilDate& date) {
     return DaysFromCivil(date.year, date.month, date.day) - kEpochOffset;
 }
 
-double DateValue(const CivilDate& date) { return static_cast<double>(DayNumber(date)); }
+double DateValue(const CivilDate& date) {
+    return static_cast<double>(DayNumber(date));
+}
 
 std::optional<CivilDate> DateFromValue(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
+    if (!std::isfinite(value))
+        return std::nullopt;
     const double whole = std::trunc(value);  // the time of day is ignored
     if (whole < static_cast<double>(kFirstDay) || whole > static_cast<double>(kLastDay)) {
         return std::nullopt;

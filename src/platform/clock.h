@@ -7,7 +7,7 @@
 namespace natalo {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual CivilDate Today() const = 0;
 };

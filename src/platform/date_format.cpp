@@ -42,7 +42,8 @@ std::string FormatDate(const CivilDate& date, std::string_view picture,
             continue;
         }
         std::size_t run = 1;
-        while (i + run < picture.size() && picture[i + run] == c) ++run;
+        while (i + run < picture.size() && picture[i + run] == c)
+            ++run;
         switch (c) {
             case 'd':
                 if (run == 1 || run == 2) {

@@ -13,7 +13,7 @@
 namespace natalo {
 
 class File {
-public:
+  public:
     virtual ~File() = default;
     virtual std::uint64_t Size() = 0;
     // Reads up to data.size() bytes at the offset; returns how many were read (fewer
@@ -27,13 +27,13 @@ public:
 };
 
 enum class OpenMode {
-    kExisting,     // open an existing file for reading and writing
-    kCreate,       // create the file, or truncate an existing one to empty
-    kReadOnly,     // open an existing file for reading only
+    kExisting,  // open an existing file for reading and writing
+    kCreate,    // create the file, or truncate an existing one to empty
+    kReadOnly,  // open an existing file for reading only
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     virtual bool Exists(const std::string& path) = 0;
     // Files are shared for reading and writing with other processes.

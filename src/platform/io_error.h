@@ -22,11 +22,11 @@ enum IoErrorCode : int {
 std::string IoErrorMessage(int code);
 
 class EInOutError : public std::runtime_error {
-public:
+  public:
     explicit EInOutError(int code) : std::runtime_error(IoErrorMessage(code)), code_(code) {}
     int ErrorCode() const { return code_; }
 
-private:
+  private:
     int code_;
 };
 

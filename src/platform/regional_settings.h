@@ -9,7 +9,7 @@
 namespace natalo {
 
 class RegionalSettings {
-public:
+  public:
     virtual ~RegionalSettings() = default;
     // The short date picture, for example "M/d/yyyy" or "dd.MM.yyyy".
     virtual std::string ShortDateFormat() const = 0;

@@ -30,7 +30,9 @@ std::string Win32RegionalSettings::ShortDateFormat() const {
     return LocaleText(LOCALE_SSHORTDATE, "M/d/yyyy");
 }
 
-std::string Win32RegionalSettings::DateSeparator() const { return LocaleText(LOCALE_SDATE, "/"); }
+std::string Win32RegionalSettings::DateSeparator() const {
+    return LocaleText(LOCALE_SDATE, "/");
+}
 
 std::string Win32RegionalSettings::AbbreviatedDayName(int dayOfWeek) const {
     return LocaleText(DayType(LOCALE_SABBREVDAYNAME1, dayOfWeek), "");
@@ -59,7 +61,8 @@ std::string ExecutablePath() {
     for (;;) {
         const DWORD length =
             ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) return std::string(path.data(), length);
+        if (length < path.size())
+            return std::string(path.data(), length);
         path.resize(path.size() * 2);
     }
 }

@@ -10,14 +10,14 @@
 namespace natalo {
 
 class Win32Clock : public Clock {
-public:
+  public:
     CivilDate Today() const override;
 };
 
 // Reads the user's settings at each call, so a change in the control panel shows at the
 // next use, as with the system's own date formatting.
 class Win32RegionalSettings : public RegionalSettings {
-public:
+  public:
     std::string ShortDateFormat() const override;
     std::string DateSeparator() const override;
     std::string AbbreviatedDayName(int dayOfWeek) const override;

@@ -6,7 +6,9 @@
 namespace natalo {
 namespace {
 
-bool IsDiskFull(DWORD error) { return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL; }
+bool IsDiskFull(DWORD error) {
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
+}
 
 OVERLAPPED At(std::uint64_t offset) {
     OVERLAPPED at{};
@@ -19,12 +21,13 @@ OVERLAPPED At(std::uint64_t offset) {
 constexpr std::size_t kMaxChunk = 1u << 30;
 
 class Win32File : public File {
-public:
+  public:
     explicit Win32File(UniqueFile handle) : handle_(std::move(handle)) {}
 
     std::uint64_t Size() override {
         LARGE_INTEGER size;
-        if (!::GetFileSizeEx(handle_.get(), &size)) ThrowLastIoError();
+        if (!::GetFileSizeEx(handle_.get(), &size))
+            ThrowLastIoError();
         return static_cast<std::uint64_t>(size.QuadPart);
     }
 
@@ -35,11 +38,13 @@ public:
             OVERLAPPED at = At(offset + total);
             DWORD got = 0;
             if (!::ReadFile(handle_.get(), data.data() + total, wanted, &got, &at)) {
-                if (::GetLastError() == ERROR_HANDLE_EOF) break;
+                if (::GetLastError() == ERROR_HANDLE_EOF)
+                    break;
                 ThrowLastIoError();
             }
             total += got;
-            if (got < wanted) break;
+            if (got < wanted)
+                break;
         }
         return total;
     }
@@ -51,11 +56,13 @@ public:
             OVERLAPPED at = At(offset + total);
             DWORD put = 0;
             if (!::WriteFile(handle_.get(), data.data() + total, wanted, &put, &at)) {
-                if (IsDiskFull(::GetLastError())) return total + put;
+                if (IsDiskFull(::GetLastError()))
+                    return total + put;
                 ThrowLastIoError();
             }
             total += put;
-            if (put < wanted) break;
+            if (put < wanted)
+                break;
         }
         return total;
     }
@@ -69,7 +76,7 @@ public:
         }
     }
 
-private:
+  private:
     UniqueFile handle_;
 };
 
@@ -86,12 +93,12 @@ bool Win32FileSystem::Exists(const std::string& path) {
 }
 
 std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, OpenMode mode) {
-    const DWORD access =
-        mode == OpenMode::kReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    const DWORD access = mode == OpenMode::kReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     const DWORD disposition = mode == OpenMode::kCreate ? CREATE_ALWAYS : OPEN_EXISTING;
     UniqueFile handle(::CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                     nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!handle) ThrowLastIoError();
+    if (!handle)
+        ThrowLastIoError();
     return std::make_unique<Win32File>(std::move(handle));
 }
 

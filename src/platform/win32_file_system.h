@@ -7,7 +7,7 @@
 namespace natalo {
 
 class Win32FileSystem : public FileSystem {
-public:
+  public:
     bool Exists(const std::string& path) override;
     std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override;
 };

@@ -11,7 +11,7 @@ namespace natalo {
 
 template <class Traits>
 class UniqueHandle {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() = default;
@@ -29,11 +29,12 @@ public:
     explicit operator bool() const { return handle_ != Traits::Invalid(); }
     Handle release() { return std::exchange(handle_, Traits::Invalid()); }
     void reset(Handle handle = Traits::Invalid()) {
-        if (handle_ != Traits::Invalid()) Traits::Close(handle_);
+        if (handle_ != Traits::Invalid())
+            Traits::Close(handle_);
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = Traits::Invalid();
 };
 
@@ -106,13 +107,13 @@ using UniqueModule = UniqueHandle<ModuleTraits>;
 
 // Selects a GDI object into a DC for the guard's lifetime.
 class SelectedObject {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
     ~SelectedObject() { ::SelectObject(dc_, previous_); }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };

@@ -17,7 +17,7 @@ const std::string kPath = "D:\\data.dat";
 
 // Records what the main window is asked to do, and what the file held at that moment.
 class RecordingView : public AddressBookView {
-public:
+  public:
     explicit RecordingView(FakeFileSystem& fs) : fs_(fs) {}
     void ShowRecordDetails(const AddressRecord& record) override {
         shown.push_back(record);
@@ -29,12 +29,12 @@ public:
     std::size_t sizeWhenShown = 0;
     int refreshes = 0;
 
-private:
+  private:
     FakeFileSystem& fs_;
 };
 
 class AddressBookTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs.Put(kPath, FileOf({Person("Anna"), Person("Bernd")}));
         file.OpenDataFile();

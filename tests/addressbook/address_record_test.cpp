@@ -56,9 +56,11 @@ TEST(AddressRecord, ZerosAfterTextsAndInFillers) {
     const RecordBytes bytes = EncodeRecord(r);
     std::vector<bool> used(kRecordSize, false);
     for (const TextField& f : kTextFields) {
-        for (std::size_t i = 0; i <= (r.*f.member).size(); ++i) used[f.offset + i] = true;
+        for (std::size_t i = 0; i <= (r.*f.member).size(); ++i)
+            used[f.offset + i] = true;
     }
-    for (std::size_t i = 352; i < 360; ++i) used[i] = true;
+    for (std::size_t i = 352; i < 360; ++i)
+        used[i] = true;
     for (std::size_t i = 0; i < kRecordSize; ++i) {
         if (!used[i]) {
             EXPECT_EQ(bytes[i], std::byte{0}) << "byte " << i;
@@ -91,18 +93,22 @@ TEST(AddressRecord, SameValuesGiveIdenticalBytesAndRoundTrip) {
 TEST(AddressRecord, DamagedLengthBytesAreClampedToTheField) {
     RecordBytes bytes{};
     std::memset(bytes.data(), 'A', bytes.size());
-    for (const TextField& f : kTextFields) bytes[f.offset] = std::byte{255};
+    for (const TextField& f : kTextFields)
+        bytes[f.offset] = std::byte{255};
     const AddressRecord r = DecodeRecord(bytes);
-    for (const TextField& f : kTextFields) EXPECT_EQ((r.*f.member).size(), f.capacity);
+    for (const TextField& f : kTextFields)
+        EXPECT_EQ((r.*f.member).size(), f.capacity);
 }
 
 TEST(AddressRecord, RandomBytesDecodeWithinTheirFields) {
     std::mt19937 random(42);
     for (int round = 0; round < 2000; ++round) {
         RecordBytes bytes;
-        for (auto& b : bytes) b = static_cast<std::byte>(random());
+        for (auto& b : bytes)
+            b = static_cast<std::byte>(random());
         const AddressRecord r = DecodeRecord(bytes);
-        for (const TextField& f : kTextFields) ASSERT_LE((r.*f.member).size(), f.capacity);
+        for (const TextField& f : kTextFields)
+            ASSERT_LE((r.*f.member).size(), f.capacity);
         // Decoding and encoding again keeps every text and the birthday's bits.
         const RecordBytes again = EncodeRecord(r);
         ASSERT_EQ(std::memcmp(&again[352], &bytes[352], 8), 0);

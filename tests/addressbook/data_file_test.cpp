@@ -19,10 +19,11 @@ const std::string kDir = "C:\\Natalo\\";
 const std::string kPath = kDir + "data.dat";
 
 class DataFileTest : public ::testing::Test {
-protected:
+  protected:
     std::vector<std::string> FirstNames() {
         std::vector<std::string> names;
-        file.ScanRecords([&](std::size_t, const AddressRecord& r) { names.push_back(r.FirstName); });
+        file.ScanRecords(
+            [&](std::size_t, const AddressRecord& r) { names.push_back(r.FirstName); });
         return names;
     }
 
@@ -75,9 +76,8 @@ TEST_F(DataFileTest, PartialTailIsIgnoredByCountButFailsTheScanAfterWholeRecords
     EXPECT_EQ(file.RecordCount(), 2u);
     std::vector<std::string> names;
     EXPECT_EQ(ErrorCodeOf([&] {
-                  file.ScanRecords([&](std::size_t, const AddressRecord& r) {
-                      names.push_back(r.FirstName);
-                  });
+                  file.ScanRecords(
+                      [&](std::size_t, const AddressRecord& r) { names.push_back(r.FirstName); });
               }),
               kIoReadPastEnd);
     EXPECT_EQ(names, (std::vector<std::string>{"Anna", "Bernd"}));
@@ -89,7 +89,8 @@ TEST_F(DataFileTest, PartialTailIsIgnoredByCountButFailsTheScanAfterWholeRecords
 
 TEST_F(DataFileTest, ScanOfAManyBlockFileVisitsEveryRecordInOrder) {
     std::vector<AddressRecord> people;
-    for (int i = 0; i < 10000; ++i) people.push_back(Person("P" + std::to_string(i)));
+    for (int i = 0; i < 10000; ++i)
+        people.push_back(Person("P" + std::to_string(i)));
     fs.Put(kPath, FileOf(people));
     file.OpenDataFile();
     std::size_t expected = 0;
@@ -134,7 +135,8 @@ TEST_F(DataFileTest, DeleteMovesLaterRecordsDownInOrder) {
 TEST_F(DataFileTest, DeleteMovesTheExactBytesFillersIncluded) {
     std::mt19937 random(7);
     FakeFileSystem::Bytes bytes(9000 * kRecordSize);
-    for (auto& b : bytes) b = static_cast<std::byte>(random());
+    for (auto& b : bytes)
+        b = static_cast<std::byte>(random());
     fs.Put(kPath, bytes);
     file.OpenDataFile();
     const int writesBefore = fs.writes;

@@ -28,15 +28,17 @@ TEST(DemoPeople, ShowTheProgramAtWorkOnAnyDay) {
             EXPECT_TRUE(IsValidCivilDate(born(r)));
             EXPECT_LT(born(r).year, today.year);
         }
-        EXPECT_GE(CountIf(people, [&](const AddressRecord& r) {
-                      return born(r).month == 2 && born(r).day == 29;
-                  }),
+        EXPECT_GE(CountIf(people,
+                          [&](const AddressRecord& r) {
+                              return born(r).month == 2 && born(r).day == 29;
+                          }),
                   1);
         EXPECT_GE(CountIf(people, [](const AddressRecord& r) { return r.Email.empty(); }), 3);
         EXPECT_GE(CountIf(people, [](const AddressRecord& r) { return r.Mobile.empty(); }), 3);
-        EXPECT_GE(CountIf(people, [](const AddressRecord& r) {
-                      return r.LastName.find_first_of("äöüÄÖÜß") != std::string::npos;
-                  }),
+        EXPECT_GE(CountIf(people,
+                          [](const AddressRecord& r) {
+                              return r.LastName.find_first_of("äöüÄÖÜß") != std::string::npos;
+                          }),
                   3);
     }
 }

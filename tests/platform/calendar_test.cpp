@@ -38,8 +38,8 @@ TEST(Calendar, DamagedValuesAreNoDate) {
     EXPECT_FALSE(DateFromValue(std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(DateFromValue(-std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(DateFromValue(1e300));
-    EXPECT_FALSE(DateFromValue(2958466.0));   // 10000-01-01
-    EXPECT_FALSE(DateFromValue(-693594.0));   // year 0
+    EXPECT_FALSE(DateFromValue(2958466.0));  // 10000-01-01
+    EXPECT_FALSE(DateFromValue(-693594.0));  // year 0
     EXPECT_TRUE(DateFromValue(2958465.99));
 }
 

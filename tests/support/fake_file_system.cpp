@@ -8,7 +8,7 @@
 namespace natalo::testing {
 
 class FakeFile : public File {
-public:
+  public:
     FakeFile(FakeFileSystem& owner, std::shared_ptr<FakeFileSystem::Bytes> bytes, bool writable)
         : owner_(owner), bytes_(std::move(bytes)), writable_(writable) {}
 
@@ -16,7 +16,8 @@ public:
 
     std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> data) override {
         ++owner_.reads;
-        if (offset >= bytes_->size()) return 0;
+        if (offset >= bytes_->size())
+            return 0;
         const std::size_t n = std::min<std::size_t>(data.size(), bytes_->size() - offset);
         std::memcpy(data.data(), bytes_->data() + offset, n);
         return n;
@@ -24,27 +25,33 @@ public:
 
     std::size_t WriteAt(std::uint64_t offset, std::span<const std::byte> data) override {
         ++owner_.writes;
-        if (!writable_) throw EInOutError(kIoAccessDenied);
+        if (!writable_)
+            throw EInOutError(kIoAccessDenied);
         std::uint64_t end = offset + data.size();
-        if (owner_.sizeLimit_) end = std::min(end, std::max(*owner_.sizeLimit_, offset));
+        if (owner_.sizeLimit_)
+            end = std::min(end, std::max(*owner_.sizeLimit_, offset));
         const std::size_t n = static_cast<std::size_t>(end - offset);
-        if (bytes_->size() < end) bytes_->resize(static_cast<std::size_t>(end));
+        if (bytes_->size() < end)
+            bytes_->resize(static_cast<std::size_t>(end));
         std::memcpy(bytes_->data() + offset, data.data(), n);
         return n;
     }
 
     void Truncate(std::uint64_t size) override {
-        if (!writable_) throw EInOutError(kIoAccessDenied);
+        if (!writable_)
+            throw EInOutError(kIoAccessDenied);
         bytes_->resize(static_cast<std::size_t>(size));
     }
 
-private:
+  private:
     FakeFileSystem& owner_;
     std::shared_ptr<FakeFileSystem::Bytes> bytes_;
     bool writable_;
 };
 
-bool FakeFileSystem::Exists(const std::string& path) { return files_.count(path) != 0; }
+bool FakeFileSystem::Exists(const std::string& path) {
+    return files_.count(path) != 0;
+}
 
 std::unique_ptr<File> FakeFileSystem::Open(const std::string& path, OpenMode mode) {
     ++opens;
@@ -57,7 +64,8 @@ std::unique_ptr<File> FakeFileSystem::Open(const std::string& path, OpenMode mod
         files_[path] = bytes;
         return std::make_unique<FakeFile>(*this, bytes, true);
     }
-    if (found == files_.end()) throw EInOutError(kIoFileNotFound);
+    if (found == files_.end())
+        throw EInOutError(kIoFileNotFound);
     return std::make_unique<FakeFile>(*this, found->second, mode != OpenMode::kReadOnly);
 }
 

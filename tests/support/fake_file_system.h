@@ -14,7 +14,7 @@
 namespace natalo::testing {
 
 class FakeFileSystem : public FileSystem {
-public:
+  public:
     using Bytes = std::vector<std::byte>;
 
     bool Exists(const std::string& path) override;
@@ -35,7 +35,7 @@ public:
     int reads = 0;
     int writes = 0;
 
-private:
+  private:
     friend class FakeFile;
     std::map<std::string, std::shared_ptr<Bytes>> files_;
     std::map<std::string, int> refused_;

@@ -11,7 +11,7 @@
 namespace natalo::testing {
 
 class FakeRegionalSettings : public RegionalSettings {
-public:
+  public:
     explicit FakeRegionalSettings(std::string shortDate = "M/d/yyyy", std::string separator = "/")
         : shortDate_(std::move(shortDate)), separator_(std::move(separator)) {}
 
@@ -28,7 +28,7 @@ public:
     std::string MonthName(int m) const override { return kMonths[m - 1]; }
     int CompareText(std::string_view a, std::string_view b) const override;
 
-private:
+  private:
     static inline const std::array<std::string, 7> kDays{
         "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     static inline const std::array<std::string, 12> kMonths{
@@ -43,12 +43,15 @@ inline int FakeRegionalSettings::CompareText(std::string_view a, std::string_vie
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
         const int x = lower(static_cast<unsigned char>(a[i]));
         const int y = lower(static_cast<unsigned char>(b[i]));
-        if (x != y) return x < y ? -1 : 1;
+        if (x != y)
+            return x < y ? -1 : 1;
     }
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
     // Same letters: lower case sorts first, as in the linguistic order.
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i]) return a[i] > b[i] ? -1 : 1;
+        if (a[i] != b[i])
+            return a[i] > b[i] ? -1 : 1;
     }
     return 0;
 }

@@ -12,10 +12,12 @@ TempFolder::TempFolder() {
     char base[MAX_PATH];
     ::GetTempPathA(MAX_PATH, base);
     for (unsigned attempt = 0;; ++attempt) {
-        path_ = std::string(base) + "natalo-test-" + std::to_string(::GetCurrentProcessId()) +
-                "-" + std::to_string(::GetTickCount() + attempt) + "\\";
-        if (::CreateDirectoryA(path_.c_str(), nullptr)) return;
-        if (::GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("no temp folder");
+        path_ = std::string(base) + "natalo-test-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                std::to_string(::GetTickCount() + attempt) + "\\";
+        if (::CreateDirectoryA(path_.c_str(), nullptr))
+            return;
+        if (::GetLastError() != ERROR_ALREADY_EXISTS)
+            throw std::runtime_error("no temp folder");
     }
 }
 
@@ -41,7 +43,8 @@ TempFolder::~TempFolder() {
 std::string ReadWholeFile(const std::string& path) {
     UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file) throw std::runtime_error("cannot read " + path);
+    if (!file)
+        throw std::runtime_error("cannot read " + path);
     std::string content;
     char buffer[65536];
     DWORD got = 0;
@@ -52,11 +55,12 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, const std::string& content) {
-    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                  nullptr));
+    UniqueFile file(
+        ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     DWORD put = 0;
-    if (!file || !::WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()),
-                              &put, nullptr) ||
+    if (!file ||
+        !::WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &put,
+                     nullptr) ||
         put != content.size()) {
         throw std::runtime_error("cannot write " + path);
     }
@@ -64,7 +68,8 @@ void WriteWholeFile(const std::string& path, const std::string& content) {
 
 long long FileSizeOf(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return -1;
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 

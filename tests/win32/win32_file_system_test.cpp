@@ -59,9 +59,8 @@ TEST(Win32FileSystem, FailuresCarryThePlatformCodes) {
     Win32FileSystem files;
     EXPECT_EQ(ErrorCodeOf([&] { files.Open(folder.File("missing.dat"), OpenMode::kExisting); }),
               kIoFileNotFound);
-    EXPECT_EQ(ErrorCodeOf([&] {
-                  files.Open(folder.File("no-such-folder\\data.dat"), OpenMode::kCreate);
-              }),
+    EXPECT_EQ(ErrorCodeOf(
+                  [&] { files.Open(folder.File("no-such-folder\\data.dat"), OpenMode::kCreate); }),
               kIoPathNotFound);
     testing::WriteWholeFile(folder.File("data.dat"), std::string(368, 'x'));
     ::SetFileAttributesA(folder.File("data.dat").c_str(), FILE_ATTRIBUTE_READONLY);

@@ -1,0 +1,162 @@
+#include "win32/program_driver.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <thread>
+
+namespace natalo::testing {
+
+std::string WindowText(HWND window) {
+    char text[1024];
+    // WM_GETTEXT works across processes, also for controls.
+    const LRESULT length =
+        ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return std::string(text, static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
+}
+
+std::string ClassNameOf(HWND window) {
+    char name[256];
+    const int length = ::GetClassNameA(window, name, sizeof name);
+    return std::string(name, static_cast<std::size_t>(std::max(length, 0)));
+}
+
+std::vector<HWND> ChildWindows(HWND parent) {
+    std::vector<HWND> children;
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+std::vector<std::string> ChildTexts(HWND parent) {
+    std::vector<std::string> texts;
+    for (HWND child : ChildWindows(parent))
+        texts.push_back(WindowText(child));
+    return texts;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition())
+            return true;
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+std::string BuiltProgramPath() {
+    // The build passes the Unix path of natalo.exe; Wine shows the root as drive Z:.
+    std::string path = NATALO_EXE_PATH;
+    if (!path.empty() && path[0] == '/') {
+        std::replace(path.begin(), path.end(), '/', '\\');
+        path = "Z:" + path;
+    }
+    return path;
+}
+
+RunningProgram::RunningProgram(const std::string& path, const std::string& arguments) {
+    std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
+    const std::string folder = path.substr(0, path.find_last_of('\\') + 1);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &info)) {
+        throw std::runtime_error("cannot start " + path);
+    }
+    ::CloseHandle(info.hThread);
+    process_.reset(info.hProcess);
+    processId_ = info.dwProcessId;
+}
+
+RunningProgram::~RunningProgram() {
+    if (!HasEnded()) {
+        ::TerminateProcess(process_.get(), 1);
+        ::WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool RunningProgram::HasEnded(std::chrono::milliseconds wait) const {
+    return ::WaitForSingleObject(process_.get(), static_cast<DWORD>(wait.count())) == WAIT_OBJECT_0;
+}
+
+DWORD RunningProgram::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    ::GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+void RunningProgram::WaitForIdle() const {
+    ::WaitForInputIdle(process_.get(), 10000);
+}
+
+std::vector<HWND> RunningProgram::Windows() const {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId_, {}};
+    ::EnumWindows(
+        [](HWND window, LPARAM context) {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId)
+                s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND RunningProgram::FindWindowByText(const std::string& text) const {
+    for (HWND window : Windows()) {
+        if (WindowText(window) == text)
+            return window;
+    }
+    return nullptr;
+}
+
+HWND RunningProgram::FindMessageBox(const std::string& caption) const {
+    for (HWND window : Windows()) {
+        if (ClassNameOf(window) == "#32770" && WindowText(window) == caption &&
+            ::IsWindowVisible(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+    std::string text;
+    for (HWND child : ChildWindows(box)) {
+        if (ClassNameOf(child) != "Static")
+            continue;
+        const std::string line = WindowText(child);
+        if (line.empty())
+            continue;
+        if (!text.empty())
+            text += '\n';
+        text += line;
+    }
+    return text;
+}
+
+bool ClickButton(HWND dialog, const std::string& caption) {
+    for (HWND child : ChildWindows(dialog)) {
+        std::string text = WindowText(child);
+        text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+        if (ClassNameOf(child) == "Button" && text == caption) {
+            ::PostMessageA(child, BM_CLICK, 0, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace natalo::testing

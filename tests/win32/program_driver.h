@@ -1,0 +1,59 @@
+// Starts a program as a user would and looks at its windows from this second process:
+// top-level windows, their texts and children, message boxes and their buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/win32_handle.h"
+
+namespace natalo::testing {
+
+std::string WindowText(HWND window);
+std::string ClassNameOf(HWND window);
+std::vector<HWND> ChildWindows(HWND parent);
+// The texts of a window's children in creation order.
+std::vector<std::string> ChildTexts(HWND parent);
+
+// Runs a predicate until it holds or the time is up; returns whether it held.
+bool WaitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// natalo.exe of this build.
+std::string BuiltProgramPath();
+
+class RunningProgram {
+  public:
+    // Starts the program with the arguments; the working folder is the program's own.
+    explicit RunningProgram(const std::string& path, const std::string& arguments = "");
+    ~RunningProgram();  // ends the program when it still runs
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    DWORD ProcessId() const { return processId_; }
+    bool HasEnded(std::chrono::milliseconds wait = std::chrono::milliseconds(0)) const;
+    DWORD ExitCode() const;
+    // Waits until the program waits for input (start-up done, or a message box open).
+    void WaitForIdle() const;
+
+    // The program's top-level windows, hidden ones included.
+    std::vector<HWND> Windows() const;
+    HWND FindWindowByText(const std::string& text) const;
+    // A message box (dialog class) with this caption, or null.
+    HWND FindMessageBox(const std::string& caption) const;
+
+  private:
+    UniqueKernelHandle process_;
+    DWORD processId_ = 0;
+};
+
+// The text of a message box (its static controls, joined by new lines).
+std::string MessageBoxText(HWND box);
+// Clicks the button with this caption in a dialog; false when there is none.
+bool ClickButton(HWND dialog, const std::string& caption);
+
+}  // namespace natalo::testing
