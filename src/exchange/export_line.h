@@ -1,0 +1,17 @@
+// One address record as a line of the export list: first name, last name, birthday in
+// the user's short date format, gender, street, ZIP, city, country, phone, fax, mobile,
+// e-mail and URL, each followed by ";". Texts are written as stored, so the import reads
+// the line back into the same record.
+#pragma once
+
+#include <string>
+
+#include "addressbook/address_record.h"
+#include "platform/regional_settings.h"
+
+namespace natalo {
+
+// The line without its line end.
+std::string ExportLine(const AddressRecord& record, const RegionalSettings& settings);
+
+}  // namespace natalo

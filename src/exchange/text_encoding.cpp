@@ -1,0 +1,112 @@
+#include "exchange/text_encoding.h"
+
+#include <array>
+
+namespace natalo {
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F. The five bytes the code page leaves undefined map to
+// the C1 control of the same number, as Windows itself round-trips them.
+constexpr std::array<char32_t, 32> kHighControlBlock{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 0x98
+};
+
+bool IsContinuation(unsigned char byte, unsigned char low = 0x80, unsigned char high = 0xBF) {
+    return byte >= low && byte <= high;
+}
+
+unsigned char ByteAt(std::string_view text, std::size_t pos) {
+    return static_cast<unsigned char>(text[pos]);
+}
+
+// The length of the well-formed sequence at pos with its value, or 0 when there is none.
+std::size_t WellFormedSequence(std::string_view text, std::size_t pos, char32_t& value) {
+    const unsigned char lead = ByteAt(text, pos);
+    std::size_t length = 0;
+    // The allowed range of the second byte, which excludes overlong forms, surrogates and
+    // values above U+10FFFF.
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+        value = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0F;
+        if (lead == 0xE0)
+            low = 0xA0;
+        if (lead == 0xED)
+            high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07;
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() - pos < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const unsigned char next = ByteAt(text, pos + i);
+        if (i == 1 ? !IsContinuation(next, low, high) : !IsContinuation(next))
+            return 0;
+        value = (value << 6) | (next & 0x3F);
+    }
+    return length;
+}
+
+}  // namespace
+
+char Windows1252FromCodePoint(char32_t codePoint) {
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+        return static_cast<char>(codePoint);
+    }
+    for (std::size_t i = 0; i < kHighControlBlock.size(); ++i) {
+        if (kHighControlBlock[i] == codePoint)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+char32_t DecodeUtf8At(std::string_view text, std::size_t& pos) {
+    char32_t value = 0;
+    const std::size_t length = WellFormedSequence(text, pos, value);
+    if (length == 0) {
+        ++pos;
+        return kReplacementCharacter;
+    }
+    pos += length;
+    return value;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    std::size_t pos = 0;
+    char32_t value = 0;
+    while (pos < text.size()) {
+        const std::size_t length = WellFormedSequence(text, pos, value);
+        if (length == 0)
+            return false;
+        pos += length;
+    }
+    return true;
+}
+
+std::string Windows1252Converter::FromUtf8(std::string_view utf8) const {
+    std::string ansi;
+    ansi.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size())
+        ansi += Windows1252FromCodePoint(DecodeUtf8At(utf8, pos));
+    return ansi;
+}
+
+}  // namespace natalo

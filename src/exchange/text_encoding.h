@@ -1,0 +1,39 @@
+// Turning UTF-8 text into the single-byte ANSI text that the rest of the program keeps.
+// Most spreadsheets and address books write UTF-8 today; read as ANSI, every umlaut would
+// become two wrong characters. The converter is a seam: the core brings one for
+// Windows-1252, and a Windows build may bring one for whatever the ANSI code page is.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace natalo {
+
+class AnsiConverter {
+  public:
+    virtual ~AnsiConverter() = default;
+    // Converts UTF-8 text to ANSI. A character the code page lacks, and a byte that does
+    // not belong to a well-formed UTF-8 sequence, becomes "?".
+    virtual std::string FromUtf8(std::string_view utf8) const = 0;
+};
+
+class Windows1252Converter : public AnsiConverter {
+  public:
+    std::string FromUtf8(std::string_view utf8) const override;
+};
+
+// The Windows-1252 byte of a Unicode code point, or '?' when the code page lacks it.
+char Windows1252FromCodePoint(char32_t codePoint);
+
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// Decodes the character at pos and moves pos behind it. A byte that does not start a
+// well-formed sequence (overlong forms, surrogates and values above U+10FFFF included)
+// gives kReplacementCharacter and is skipped alone.
+char32_t DecodeUtf8At(std::string_view text, std::size_t& pos);
+
+// True when the whole text is well-formed UTF-8.
+bool IsValidUtf8(std::string_view text);
+
+}  // namespace natalo

@@ -1,0 +1,133 @@
+#include "exchange/address_export.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "addressbook/address_book.h"
+#include "exchange/address_import.h"
+#include "platform/io_error.h"
+#include "support/fake_file_system.h"
+#include "support/fake_regional_settings.h"
+#include "support/records.h"
+
+namespace natalo {
+namespace {
+
+using testing::FakeFileSystem;
+using testing::FakeRegionalSettings;
+using testing::FileOf;
+using testing::Person;
+
+const std::string kDataPath = "D:\\data.dat";
+const std::string kExportPath = "C:\\export.txt";
+
+std::string TextOf(const FakeFileSystem::Bytes& bytes) {
+    return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+class ExportTest : public ::testing::Test {
+  protected:
+    void Open(const std::vector<AddressRecord>& records) {
+        fs.Put(kDataPath, FileOf(records));
+        file.OpenDataFile();
+    }
+    void Export() { ExportAddresses(file, settings, fs, kExportPath); }
+
+    FakeFileSystem fs;
+    DataFile file{fs, "D:\\"};
+    FakeRegionalSettings settings{"dd.MM.yyyy", "."};
+};
+
+TEST_F(ExportTest, OneCrLfLinePerRecordInFileOrder) {
+    AddressRecord anna = Person("Anna", "Berg", {1971, 4, 3}, "w");
+    anna.City = "Bonn";
+    Open({anna, Person("Bernd", "Kurz", {1980, 12, 24}, "m")});
+    Export();
+    EXPECT_EQ(TextOf(fs.Content(kExportPath)),
+              "Anna;Berg;03.04.1971;w;;;Bonn;;;;;;;\r\n"
+              "Bernd;Kurz;24.12.1980;m;;;;;;;;;;\r\n");
+    EXPECT_EQ(file.Position(), 2u);
+}
+
+TEST_F(ExportTest, AnEmptyDataFileGivesAnEmptyFileReplacingTheOldOne) {
+    fs.Put(kExportPath, std::string("old content"));
+    fs.Put(kDataPath, FakeFileSystem::Bytes{});
+    file.OpenDataFile();
+    Export();
+    ASSERT_TRUE(fs.Exists(kExportPath));
+    EXPECT_TRUE(fs.Content(kExportPath).empty());
+}
+
+TEST_F(ExportTest, AReadErrorOfTheDataFileWritesNoFile) {
+    auto bytes = FileOf({Person("Anna")});
+    bytes.resize(bytes.size() + 100);  // a partial record at the end
+    fs.Put(kDataPath, bytes);
+    file.OpenDataFile();
+    EXPECT_THROW(Export(), EInOutError);
+    EXPECT_FALSE(fs.Exists(kExportPath));
+}
+
+TEST_F(ExportTest, FailuresOfTheExportFileThrow) {
+    Open({Person("Anna")});
+    fs.RefuseOpen(kExportPath, kIoAccessDenied);
+    EXPECT_THROW(Export(), EInOutError);
+    fs.AllowOpen(kExportPath);
+    fs.LimitFileSize(10);
+    try {
+        Export();
+        FAIL() << "a full disk went unnoticed";
+    } catch (const EInOutError& error) {
+        EXPECT_EQ(error.ErrorCode(), kIoDiskFull);
+    }
+}
+
+class NoView : public AddressBookView {
+    void ShowRecordDetails(const AddressRecord&) override {}
+    void RefreshList() override {}
+};
+
+TEST_F(ExportTest, ExportThenImportAppendsAnEqualCopyOfEveryPerson) {
+    AddressRecord full{"Müller",
+                       "Jürgen",
+                       "Hauptstraße 12",
+                       "80331",
+                       "München",
+                       "Germany",
+                       "089 1",
+                       "089 2",
+                       "0171 3",
+                       "j@example.de",
+                       "http://example.de",
+                       DateValue({1961, 2, 1}),
+                       "m"};
+    AddressRecord noDate = Person("Anna", "Berg", {1971, 4, 3}, "");
+    noDate.Birthday = DateValue({2999, 1, 1});
+    Open({full, noDate});
+    Export();
+
+    NoView view;
+    AddressBook book(file, view);
+    PrepareImport(book);
+    ImportAddresses(TextOf(fs.Content(kExportPath)), book, settings, {2026, 12, 8});
+    std::vector<AddressRecord> records;
+    file.ScanRecords([&](std::size_t, const AddressRecord& r) { records.push_back(r); });
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[2], full);
+    EXPECT_EQ(records[3], noDate);
+}
+
+TEST_F(ExportTest, AHundredThousandRecordsExportInLinearTime) {
+    std::vector<AddressRecord> records(100000, Person("Anna", "Berg", {1971, 4, 3}, "f"));
+    records.back().FirstName = "Zoe";
+    Open(records);
+    const auto start = std::chrono::steady_clock::now();
+    const std::string text = ExportText(file, settings);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    const std::size_t lineSize = std::string("Anna;Berg;03.04.1971;f;;;;;;;;;;\r\n").size();
+    EXPECT_EQ(text.size(), 100000u * lineSize - 1);  // "Zoe" is one shorter than "Anna"
+    EXPECT_TRUE(text.ends_with("\r\nZoe;Berg;03.04.1971;f;;;;;;;;;;\r\n"));
+}
+
+}  // namespace
+}  // namespace natalo

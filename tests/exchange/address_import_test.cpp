@@ -1,0 +1,213 @@
+#include "exchange/address_import.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "exchange/import_line.h"
+#include "platform/io_error.h"
+#include "support/fake_file_system.h"
+#include "support/fake_regional_settings.h"
+#include "support/records.h"
+
+namespace natalo {
+namespace {
+
+using testing::FakeFileSystem;
+using testing::FakeRegionalSettings;
+using testing::FileOf;
+using testing::Person;
+
+const std::string kDataPath = "D:\\data.dat";
+const CivilDate kToday{2026, 12, 8};
+
+class CountingView : public AddressBookView {
+  public:
+    void ShowRecordDetails(const AddressRecord&) override { ++shown; }
+    void RefreshList() override { ++refreshes; }
+    int shown = 0;
+    int refreshes = 0;
+};
+
+class ImportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs.Put(kDataPath, FileOf({Person("Old")}));
+        file.OpenDataFile();
+    }
+    std::size_t Import(std::string_view text) {
+        return ImportAddresses(text, book, settings, kToday);
+    }
+    std::vector<AddressRecord> Records() {
+        std::vector<AddressRecord> records;
+        file.ScanRecords([&](std::size_t, const AddressRecord& r) { records.push_back(r); });
+        return records;
+    }
+
+    FakeFileSystem fs;
+    DataFile file{fs, "D:\\"};
+    CountingView view;
+    AddressBook book{file, view};
+    FakeRegionalSettings settings{"dd.MM.yyyy", "."};
+};
+
+TEST_F(ImportTest, TheAnnaBergLineBecomesOneAppendedRecord) {
+    EXPECT_EQ(Import("Anna;Berg;03.04.1971;w;Hauptstr. 1;12345;Bonn;Deutschland;0228 1;;0171 2;;;"),
+              1u);
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].FirstName, "Old");
+    const AddressRecord expected{
+        "Berg",   "Anna", "Hauptstr. 1", "12345", "Bonn", "Deutschland",
+        "0228 1", "",     "0171 2",      "",      "",     DateValue({1971, 4, 3}),
+        "w"};
+    EXPECT_EQ(records[1], expected);
+}
+
+TEST_F(ImportTest, SaveCutsTextsToTheRecordFields) {
+    Import(std::string(40, 'A') + ";" + std::string(31, 'B') + ";;male;" + std::string(60, 'S'));
+    const AddressRecord r = Records().back();
+    EXPECT_EQ(r.FirstName, std::string(30, 'A'));
+    EXPECT_EQ(r.LastName, std::string(30, 'B'));
+    EXPECT_EQ(r.Gender, "m");
+    EXPECT_EQ(r.Street, std::string(50, 'S'));
+    EXPECT_EQ(r.Birthday, NoBirthdayValue());
+}
+
+TEST_F(ImportTest, OneRecordPerNonEmptyLineInLineOrder) {
+    const std::string text =
+        "First Name;LastName;Birthday;Gender;Address;ZIP;City;Country;Tel;Fax;Mobile;email;Url;"
+        "\r\n\r\nAnna;Berg\n\n\"Berg; Anna\";x\r \r\n";
+    EXPECT_EQ(Import(text), 4u);
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(records[1].FirstName, "First Name");
+    EXPECT_EQ(records[1].LastName, "LastName");
+    EXPECT_EQ(records[1].Gender, "G");
+    EXPECT_EQ(records[1].Birthday, NoBirthdayValue());
+    EXPECT_EQ(records[2].FirstName, "Anna");
+    EXPECT_EQ(records[3].FirstName, "\"Berg");
+    EXPECT_EQ(records[3].LastName, " Anna\"");
+    EXPECT_EQ(records[3].Birthday, NoBirthdayValue());  // "x" moved up into the birthday
+    EXPECT_EQ(records[4].FirstName, " ");               // a line of blanks is a person
+}
+
+TEST_F(ImportTest, OnlyEmptyLinesImportNothing) {
+    EXPECT_EQ(Import("\r\n\r\n\n"), 0u);
+    EXPECT_EQ(Import(""), 0u);
+    EXPECT_EQ(Records().size(), 1u);
+}
+
+TEST_F(ImportTest, ImportingTwiceGivesEveryPersonTwice) {
+    const std::string text = "Anna;Berg\r\nBernd;Kurz\r\n";
+    Import(text);
+    Import(text);
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(records[1], records[3]);
+    EXPECT_EQ(records[2], records[4]);
+    EXPECT_EQ(records[2].FirstName, "Bernd");
+}
+
+TEST_F(ImportTest, EachSaveSkipsTheListRebuildAndReopensTheFile) {
+    book.RecordIndex = 0;  // left over from an earlier Change
+    PrepareImport(book);
+    EXPECT_EQ(book.RecordIndex, -1);
+    EXPECT_EQ(file.Position(), 1u);
+    const int opensBefore = fs.opens;
+    Import("a\r\nb\r\nc");
+    EXPECT_EQ(view.refreshes, 0);
+    EXPECT_EQ(view.shown, 3);
+    EXPECT_EQ(fs.opens, opensBefore + 3);
+    EXPECT_TRUE(book.RefreshAfterSave);
+    EXPECT_EQ(book.RecordIndex, -1);
+    EXPECT_EQ(Records()[0].FirstName, "Old");  // appended, nothing overwritten
+}
+
+TEST_F(ImportTest, AWriteFailureStopsAtThatLineAndKeepsTheEarlierRecords) {
+    fs.LimitFileSize(3 * kRecordSize);
+    EXPECT_THROW(Import("a\r\nb\r\nc\r\nd"), EInOutError);
+    fs.LimitFileSize(std::nullopt);
+    EXPECT_TRUE(book.RefreshAfterSave);
+    file.OpenDataFile();
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].FirstName, "a");
+    EXPECT_EQ(records[2].FirstName, "b");
+}
+
+TEST_F(ImportTest, ReopenFailureAfterTheFirstRecordEndsTheImport) {
+    fs.RefuseOpen(kDataPath, kIoAccessDenied);
+    try {
+        Import("a\r\nb");
+        FAIL() << "the import went on";
+    } catch (const EInOutError& error) {
+        EXPECT_EQ(error.ErrorCode(), kIoAccessDenied);
+    }
+    fs.AllowOpen(kDataPath);
+    file.OpenDataFile();
+    ASSERT_EQ(Records().size(), 2u);
+    EXPECT_EQ(Records()[1].FirstName, "a");
+}
+
+TEST_F(ImportTest, TheSameListAsAnsiOrUtf8GivesTheSameRecords) {
+    const std::string ansi = "Jürgen;Müller;01.02.1961;m;Hauptstraße 12;;München\r\n";
+    const std::string utf8 =
+        "J\xC3\xBCrgen;M\xC3\xBCller;01.02.1961;m;Hauptstra\xC3\x9F"
+        "e 12;;M\xC3\xBCnchen\r\n";
+    const std::string paths[] = {"D:\\ansi.txt", "D:\\bom.txt", "D:\\utf8.txt"};
+    fs.Put(paths[0], ansi);
+    fs.Put(paths[1], "\xEF\xBB\xBF" + utf8);
+    fs.Put(paths[2], utf8);
+    for (const std::string& path : paths) {
+        Import(ReadImportFile(fs, path, Windows1252Converter()).text);
+    }
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[1].FirstName, "Jürgen");
+    EXPECT_EQ(records[1].City, "München");
+    EXPECT_EQ(records[1].Street, "Hauptstraße 12");
+    EXPECT_EQ(records[1].Birthday, DateValue({1961, 2, 1}));
+    EXPECT_EQ(records[2], records[1]);
+    EXPECT_EQ(records[3], records[1]);
+}
+
+TEST_F(ImportTest, AnUnreadableFileThrows) {
+    EXPECT_THROW(ReadImportFile(fs, "D:\\missing.txt", Windows1252Converter()), EInOutError);
+    fs.Put("D:\\locked.txt", std::string("x"));
+    fs.RefuseOpen("D:\\locked.txt", 32);
+    EXPECT_THROW(ReadImportFile(fs, "D:\\locked.txt", Windows1252Converter()), EInOutError);
+}
+
+TEST_F(ImportTest, BinaryAndHugeInputImportWithoutACrash) {
+    std::string binary;
+    for (int i = 1; i < 256 * 64; ++i)
+        binary += static_cast<char>(i % 255 + 1);
+    fs.Put("D:\\binary.bin", binary);
+    const ImportFileText text = ReadImportFile(fs, "D:\\binary.bin", Windows1252Converter());
+    EXPECT_FALSE(text.endedAtNul);
+    EXPECT_GT(Import(text.text), 0u);
+
+    const std::string longLine = "Anna;" + std::string(100000, 'B') + ";03.04.1971\r\nCarl\r\n";
+    EXPECT_EQ(Import(longLine), 2u);
+    const auto records = Records();
+    EXPECT_EQ(records[records.size() - 2].LastName, std::string(30, 'B'));
+    EXPECT_EQ(records.back().FirstName, "Carl");
+}
+
+TEST_F(ImportTest, TenThousandLinesImportInLinearTime) {
+    std::string text;
+    for (int i = 0; i < 10000; ++i) {
+        text += "Anna" + std::to_string(i) + ";Berg;03.04.1971;f;Hauptstr. 1;12345;Bonn;\r\n";
+    }
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Import(text), 10000u);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::seconds(5));
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 10001u);
+    EXPECT_EQ(records.back().FirstName, "Anna9999");
+}
+
+}  // namespace
+}  // namespace natalo
