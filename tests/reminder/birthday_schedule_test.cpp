@@ -283,5 +283,18 @@ TEST(BuildBirthdaySchedule, DisplayNameIsCutAtSixtyOneCharacters) {
     EXPECT_EQ(schedule.coming[0].name.hint, name + " (56.)");
 }
 
+TEST(BuildBirthdaySchedule, LargeFilesStayWithinTheWindowAndTheLinkTable) {
+    // 20,000 people spread over the whole year: the column and the recent list stay bounded and
+    // every link index fits the 50-entry link table.
+    const auto schedule = Build(PeopleEvery(1, 20000, {1950, 1, 1}), {2026, 6, 15});
+    EXPECT_EQ(schedule.printList.size(), 40000u);
+    EXPECT_LE(schedule.coming.size(), 14u);
+    EXPECT_EQ(schedule.recent.size(), 13u);
+    for (const LinkTableEntry& entry : schedule.linkEntries) {
+        EXPECT_GE(entry.index, 1);
+        EXPECT_LE(entry.index, 18);
+    }
+}
+
 }  // namespace
 }  // namespace natalo

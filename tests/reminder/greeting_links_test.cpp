@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "reminder/installation_id.h"
 #include "support/records.h"
 
 namespace natalo {
@@ -33,6 +34,13 @@ TEST(GiftUrl, EncodesFirstNamesSoTheyCannotBreakTheQuery) {
     EXPECT_EQ(url("Anna Lena"), kService + "?id=ID&lang=en&v=2.0&h=gt&g=f&a=7&n=Anna%20Lena");
     EXPECT_EQ(url("Jörg"), kService + "?id=ID&lang=en&v=2.0&h=gt&g=f&a=7&n=J%C3%B6rg");
     EXPECT_EQ(url("Tom&a=99#"), kService + "?id=ID&lang=en&v=2.0&h=gt&g=f&a=7&n=Tom%26a%3D99%23");
+}
+
+TEST(InstallationIdText, IsEightUpperCaseHexDigitsOrEmpty) {
+    EXPECT_EQ(InstallationIdText(0x0A1B2C3Du), "0A1B2C3D");
+    EXPECT_EQ(InstallationIdText(0xFFFFFFFFu), "FFFFFFFF");
+    EXPECT_EQ(InstallationIdText(0x2Au), "0000002A");
+    EXPECT_EQ(InstallationIdText(std::nullopt), "");
 }
 
 TEST(GreetingUrl, HasTheFormOfItsPass) {
