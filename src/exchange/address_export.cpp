@@ -8,9 +8,10 @@
 namespace natalo {
 
 std::string ExportText(DataFile& dataFile, const RegionalSettings& settings) {
+    const std::string picture = settings.ShortDateFormat();
     std::string text;
     dataFile.ScanRecords([&](std::size_t, const AddressRecord& record) {
-        text += ExportLine(record, settings);
+        text += ExportLine(record, settings, picture);
         text += "\r\n";
     });
     return text;

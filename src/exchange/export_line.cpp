@@ -5,7 +5,14 @@
 namespace natalo {
 
 std::string ExportLine(const AddressRecord& record, const RegionalSettings& settings) {
-    const std::string birthday = ShortDateText(record.Birthday, settings);
+    return ExportLine(record, settings, settings.ShortDateFormat());
+}
+
+std::string ExportLine(const AddressRecord& record, const RegionalSettings& settings,
+                       std::string_view shortDatePicture) {
+    // As the address list shows it: no text for a damaged value.
+    const auto date = DateFromValue(record.Birthday);
+    const std::string birthday = date ? FormatDate(*date, shortDatePicture, settings) : "";
     std::string line;
     for (const std::string* field :
          {&record.FirstName, &record.LastName, &birthday, &record.Gender, &record.Street,

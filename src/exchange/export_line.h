@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "addressbook/address_record.h"
 #include "platform/regional_settings.h"
@@ -13,5 +14,9 @@ namespace natalo {
 
 // The line without its line end.
 std::string ExportLine(const AddressRecord& record, const RegionalSettings& settings);
+// The same with the short date picture read beforehand, so that an export of many
+// records asks the system for it once.
+std::string ExportLine(const AddressRecord& record, const RegionalSettings& settings,
+                       std::string_view shortDatePicture);
 
 }  // namespace natalo
