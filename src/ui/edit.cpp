@@ -1,0 +1,100 @@
+#include "ui/edit.h"
+
+namespace natalo::ui {
+namespace {
+
+constexpr size_t kUnlimited = 0x7FFFFFFE;
+
+DWORD MemoStyle(Memo::ScrollBars scrollBars, bool wordWrap) {
+    DWORD style = ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+    if (!wordWrap)
+        style |= ES_AUTOHSCROLL;
+    if (scrollBars == Memo::ScrollBars::Vertical || scrollBars == Memo::ScrollBars::Both) {
+        style |= WS_VSCROLL;
+    }
+    if (scrollBars == Memo::ScrollBars::Horizontal || scrollBars == Memo::ScrollBars::Both) {
+        style |= WS_HSCROLL;
+    }
+    return style;
+}
+
+}  // namespace
+
+EditBase::EditBase(Window& parent, const Bounds& bounds, const std::string& text, DWORD style)
+    : Control(parent, bounds, text, "EDIT", style | WS_TABSTOP, WS_EX_CLIENTEDGE, Kind::Standard) {
+    SetMaxLength(0);
+}
+
+void EditBase::SetMaxLength(size_t length) {
+    ::SendMessageA(Handle(), EM_SETLIMITTEXT, length == 0 ? kUnlimited : length, 0);
+}
+
+void EditBase::SetReadOnly(bool readOnly) {
+    ::SendMessageA(Handle(), EM_SETREADONLY, readOnly, 0);
+}
+
+bool EditBase::ReadOnly() const {
+    return (::GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0;
+}
+
+void EditBase::SelectAll() {
+    ::SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
+
+bool EditBase::HandleNotification(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+        if (onChange_)
+            onChange_();
+        result = 0;
+        return true;
+    }
+    if (message == WM_CTLCOLORSTATIC) {
+        // A read-only edit keeps the window colour, not the form's.
+        auto dc = reinterpret_cast<HDC>(wParam);
+        ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+        ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+        result = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+        return true;
+    }
+    return false;
+}
+
+Edit::Edit(Window& parent, const Bounds& bounds, const std::string& text)
+    : EditBase(parent, bounds, text, ES_AUTOHSCROLL | ES_LEFT) {}
+
+Memo::Memo(Window& parent, const Bounds& bounds, const std::string& text, ScrollBars scrollBars,
+           bool wordWrap)
+    : EditBase(parent, bounds, text, MemoStyle(scrollBars, wordWrap)) {}
+
+std::vector<std::string> Memo::Lines() const {
+    std::vector<std::string> lines;
+    std::string text = Text();
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            if (start < text.size())
+                lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+void Memo::SetLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    SetText(text);
+}
+
+void Memo::AppendLine(const std::string& line) {
+    int length = ::GetWindowTextLengthA(Handle());
+    ::SendMessageA(Handle(), EM_SETSEL, length, length);
+    std::string text = line + "\r\n";
+    ::SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+}  // namespace natalo::ui

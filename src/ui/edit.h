@@ -1,0 +1,46 @@
+// Text entry: `Edit` for one line (scrolls horizontally, no length limit), `Memo` for
+// many lines with scroll bars.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace natalo::ui {
+
+class EditBase : public Control {
+  public:
+    // 0 lifts the limit (as far as the control allows).
+    void SetMaxLength(size_t length);
+    void SetReadOnly(bool readOnly);
+    bool ReadOnly() const;
+    void SelectAll();
+    void OnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+
+  protected:
+    EditBase(Window& parent, const Bounds& bounds, const std::string& text, DWORD style);
+    bool HandleNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+  private:
+    std::function<void()> onChange_;
+};
+
+class Edit : public EditBase {
+  public:
+    Edit(Window& parent, const Bounds& bounds, const std::string& text = "");
+};
+
+class Memo : public EditBase {
+  public:
+    enum class ScrollBars { None, Vertical, Horizontal, Both };
+    Memo(Window& parent, const Bounds& bounds, const std::string& text = "",
+         ScrollBars scrollBars = ScrollBars::Vertical, bool wordWrap = true);
+
+    std::vector<std::string> Lines() const;
+    void SetLines(const std::vector<std::string>& lines);
+    void AppendLine(const std::string& line);
+};
+
+}  // namespace natalo::ui

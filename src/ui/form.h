@@ -1,0 +1,160 @@
+// A top-level window of the program ("form"): created hidden with a fixed client size,
+// wearing the themed frame, centred on the work area when shown, closable with a choice
+// of what closing means, and able to run modally.
+//
+// Declaring a form: derive from Form, pass the options to the base, declare the controls
+// as members (they are created in declaration order, which is also the Tab order), and
+// run the form's own creation code at the end of the constructor (a base class cannot
+// call a derived virtual while it is being constructed):
+//
+//     class AboutWindow : public ui::Form {
+//     public:
+//         AboutWindow() : Form({.caption = "About", .clientWidth = 269, .clientHeight = 271}) {
+//             FormCreate();
+//         }
+//     private:
+//         void FormCreate() { close_.OnClick([this] { Close(); }); }
+//         ui::Label title_{*this, {44, 20, 0, 0}, "Natalo"};
+//         ui::Button close_{*this, {96, 230, 75, 25}, "&Close"};
+//     };
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/gdi.h"
+#include "ui/themed_frame.h"
+#include "ui/tooltip.h"
+#include "ui/window.h"
+
+namespace natalo::ui {
+
+// What closing a form does (decided by OnClose).
+enum class CloseAction {
+    Hide,      // the default: hide the window
+    Free,      // destroy the window; the object stays valid and reports !Exists()
+    None,      // stay open
+    Minimize,  // minimise instead
+};
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+enum class Placement {
+    CenterOnFirstShow,  // centred on the work area the first time it is shown
+    CenterOnEveryShow,
+    Manual,
+};
+
+// The modal result of a modal form closed without SetModalResult.
+constexpr int kModalCancel = 2;
+
+struct FormOptions {
+    std::string caption;
+    int clientWidth = 400;
+    int clientHeight = 300;
+    BorderIcons borderIcons;
+    bool resizable = false;
+    bool alwaysOnTop = false;
+    // Smallest size of the whole window the user can drag it to (0: no limit).
+    SIZE minimumSize{0, 0};
+    HWND owner = nullptr;
+    Placement placement = Placement::CenterOnFirstShow;
+    FrameStyle frame;
+    std::optional<COLORREF> background;  // default: the system's button face colour
+    FontSpec font = FontSpec::Points("MS Sans Serif", 8);
+};
+
+class Form : public Window, private FrameHost {
+  public:
+    explicit Form(FormOptions options);
+    ~Form() override;
+
+    // Shows the window (running FormShow first when it was hidden) and activates it.
+    void Show();
+    void Hide();
+    // Runs OnClose and does what it decided. Closing the application's main form
+    // terminates the application instead. The title-band close button and Alt+F4 come here.
+    void Close();
+
+    // Shows the form and runs a nested message loop, with the application's other visible
+    // forms, the main form and the owner disabled, until SetModalResult(n != 0) or until
+    // the form is closed or hidden. Returns the modal result (kModalCancel when closed).
+    int ShowModal();
+    void SetModalResult(int result) { modalResult_ = result; }
+    int ModalResult() const { return modalResult_; }
+    bool IsModal() const { return inModal_; }
+
+    WindowState GetWindowState() const;
+    void SetWindowState(WindowState state);
+    // Sets the width of the whole window (frame included), keeping its height.
+    void SetOuterWidth(int width);
+    void SetClientSize(int width, int height);
+
+    ThemedFrame& Frame() { return frame_; }
+    // The caption of the title band when it should differ from the window text.
+    void SetFrameCaption(std::string caption);
+    std::string FrameCaption() const { return frame_.CaptionText(Handle()); }
+
+    COLORREF Background() const { return background_; }
+    void SetBackground(COLORREF colour);
+    HFONT Font() const { return font_; }
+    // The form's tooltip control, created on first use.
+    Tooltip& Tooltips();
+    // Removes a control's tooltip without creating the tooltip control.
+    void ForgetHint(HWND tool);
+
+    // Installs the menu strip of the frame: captions, and who opens their menus.
+    void SetMenuStrip(std::vector<std::string> captions,
+                      std::function<void(int index, bool byKeyboard)> open);
+    // Opens a menu strip item as a click or Alt+letter would.
+    void OpenMenuStripItem(int index, bool byKeyboard);
+
+    // Every keyboard message for this form or one of its children passes here first, once,
+    // before the dialog manager; return true to claim it (it is then neither handed to the
+    // dialog manager nor dispatched).
+    virtual bool PreTranslateMessage(MSG& message);
+
+    // The form a window belongs to (the window itself or its top-level ancestor).
+    static Form* FromAnyWindow(HWND window);
+
+  protected:
+    // Runs each time the form goes from hidden to shown, before it becomes visible.
+    virtual void FormShow() {}
+    // Runs when the form is asked to close; change `action` to decide what happens.
+    virtual void OnClose(CloseAction& action) { (void)action; }
+    // Paints over the background of the client area (also for transparent controls).
+    virtual void Paint(HDC dc) { (void)dc; }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void FrameButtonClicked(FrameButton button) override;
+    void MenuStripItemChosen(int index, bool byKeyboard) override;
+    void CenterOnWorkArea();
+    void ShowSystemMenu();
+    void HandleDialogOk();
+    void HandleActivation(WPARAM wParam);
+    std::vector<HWND> DisableOtherWindows();
+
+    ThemedFrame frame_;
+    COLORREF background_;
+    HFONT font_;
+    Placement placement_;
+    SIZE minimumSize_;
+    HWND owner_;
+    bool shownOnce_ = false;
+    bool inModal_ = false;
+    int modalResult_ = 0;
+    WindowState pendingState_ = WindowState::Normal;
+    HWND focusedChild_ = nullptr;
+    SIZE cornersAppliedFor_{-1, -1};
+    std::unique_ptr<Tooltip> tooltip_;
+    std::function<void(int, bool)> openMenuStripItem_;
+};
+
+}  // namespace natalo::ui

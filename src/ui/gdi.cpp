@@ -1,0 +1,129 @@
+#include "ui/gdi.h"
+
+#include <map>
+
+namespace natalo::ui {
+
+FontSpec FontSpec::Points(std::string face, int points) {
+    FontSpec spec;
+    spec.face = std::move(face);
+    spec.size = points;
+    return spec;
+}
+
+FontSpec FontSpec::Pixels(std::string face, int pixels) {
+    FontSpec spec = Points(std::move(face), pixels);
+    spec.inPixels = true;
+    return spec;
+}
+
+FontSpec FontSpec::FromFont(HFONT font) {
+    LOGFONTA log{};
+    if (!font || !::GetObjectA(font, sizeof log, &log)) {
+        font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        ::GetObjectA(font, sizeof log, &log);
+    }
+    FontSpec spec = Pixels(log.lfFaceName, log.lfHeight < 0 ? -log.lfHeight : log.lfHeight);
+    spec.bold = log.lfWeight >= FW_BOLD;
+    spec.italic = log.lfItalic != 0;
+    spec.underline = log.lfUnderline != 0;
+    return spec;
+}
+
+FontSpec FontSpec::Bold(bool on) const {
+    FontSpec copy = *this;
+    copy.bold = on;
+    return copy;
+}
+
+FontSpec FontSpec::Underlined(bool on) const {
+    FontSpec copy = *this;
+    copy.underline = on;
+    return copy;
+}
+
+HFONT CachedFont(const FontSpec& spec) {
+    static std::map<FontSpec, UniqueFont> fonts;
+    auto found = fonts.find(spec);
+    if (found != fonts.end())
+        return found->second.get();
+    int height = -spec.size;
+    if (!spec.inPixels) {
+        HDC screen = ::GetDC(nullptr);
+        height = -::MulDiv(spec.size, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+        ::ReleaseDC(nullptr, screen);
+    }
+    UniqueFont font(::CreateFontA(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic,
+                                  spec.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                  spec.face.c_str()));
+    HFONT handle = font.get();
+    fonts.emplace(spec, std::move(font));
+    return handle;
+}
+
+HBRUSH CachedBrush(COLORREF colour) {
+    static std::map<COLORREF, UniqueBrush> brushes;
+    auto found = brushes.find(colour);
+    if (found != brushes.end())
+        return found->second.get();
+    UniqueBrush brush(::CreateSolidBrush(colour));
+    HBRUSH handle = brush.get();
+    brushes.emplace(colour, std::move(brush));
+    return handle;
+}
+
+COLORREF BlendColour(COLORREF from, COLORREF to, int weight) {
+    auto mix = [weight](int a, int b) { return a + (b - a) * weight / 255; };
+    return RGB(mix(GetRValue(from), GetRValue(to)), mix(GetGValue(from), GetGValue(to)),
+               mix(GetBValue(from), GetBValue(to)));
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+    COLORREF previous = ::SetBkColor(dc, colour);
+    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::SetBkColor(dc, previous);
+}
+
+void FillVerticalGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom) {
+    int height = rect.bottom - rect.top;
+    if (height <= 0)
+        return;
+    for (int y = 0; y < height; ++y) {
+        int weight = height > 1 ? y * 255 / (height - 1) : 0;
+        RECT line{rect.left, rect.top + y, rect.right, rect.top + y + 1};
+        FillSolid(dc, line, BlendColour(top, bottom, weight));
+    }
+}
+
+SIZE MeasureText(HFONT font, const std::string& text, UINT format, int wrapWidth) {
+    HDC screen = ::GetDC(nullptr);
+    SIZE size{};
+    {
+        SelectedObject selected(screen, font);
+        RECT rect{0, 0, wrapWidth, 0};
+        ::DrawTextA(screen, text.c_str(), static_cast<int>(text.size()), &rect,
+                    format | DT_CALCRECT);
+        size = {rect.right - rect.left, rect.bottom - rect.top};
+    }
+    ::ReleaseDC(nullptr, screen);
+    return size;
+}
+
+OffscreenCanvas::OffscreenCanvas(HDC target, int width, int height)
+    : width_(width < 1 ? 1 : width),
+      height_(height < 1 ? 1 : height),
+      dc_(::CreateCompatibleDC(target)),
+      bitmap_(::CreateCompatibleBitmap(target, width_, height_)) {
+    previous_ = ::SelectObject(dc_.get(), bitmap_.get());
+}
+
+OffscreenCanvas::~OffscreenCanvas() {
+    ::SelectObject(dc_.get(), previous_);
+}
+
+void OffscreenCanvas::CopyTo(HDC target, int x, int y) const {
+    ::BitBlt(target, x, y, width_, height_, dc_.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace natalo::ui

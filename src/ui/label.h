@@ -1,0 +1,64 @@
+// A text label drawn by the framework, so that its font, colour and transparency are
+// exact: transparent labels show the parent's background (colour and whatever the parent
+// paints), not sibling controls. By default a label sizes itself to its text; with
+// auto-size off the width stays and text beyond it is cut off.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "ui/control.h"
+
+namespace natalo::ui {
+
+enum class TextAlignment { Left, Center, Right };
+
+class Label : public Control {
+  public:
+    // A width or height of 0 is fine while auto-size is on.
+    Label(Window& parent, const Bounds& bounds, const std::string& text);
+
+    void SetTextColour(COLORREF colour);
+    COLORREF TextColour() const { return textColour_; }
+    // A background colour makes the label opaque; none (the default) makes it transparent.
+    void SetBackground(std::optional<COLORREF> colour);
+    bool Transparent() const { return !background_; }
+    void SetAutoSize(bool autoSize);
+    bool AutoSize() const { return autoSize_; }
+    // Wraps at the current width; auto-size then only adjusts the height.
+    void SetWordWrap(bool wrap);
+    void SetAlignment(TextAlignment alignment);
+    // Whether "&" marks a mnemonic (the default) or is shown as is.
+    void SetShowAccelChar(bool show);
+    void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
+
+    // The colour the text is drawn in right now.
+    virtual COLORREF CurrentTextColour() const;
+    // Draws the label into `dc` (origin at the label's top-left corner).
+    void PaintTo(HDC dc);
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    UINT DrawFormat() const;
+    void AdjustSize();
+    void Clicked();
+
+  private:
+    static const char* ClassName();
+
+    HFONT font_ = nullptr;
+    COLORREF textColour_;
+    std::optional<COLORREF> background_;
+    bool autoSize_ = true;
+    bool wordWrap_ = false;
+    bool showAccelChar_ = true;
+    bool pressed_ = false;
+    TextAlignment alignment_ = TextAlignment::Left;
+    std::function<void()> onClick_;
+};
+
+// Paints what the parent shows behind a child window into `dc` (origin at the child).
+void PaintParentBackground(HWND child, HDC dc);
+
+}  // namespace natalo::ui

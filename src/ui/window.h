@@ -1,0 +1,90 @@
+// The base of every window the framework creates: binds an HWND to its C++ object and
+// routes its messages to a virtual handler, with no exception ever leaving the window
+// procedure.
+//
+// Two kinds of binding, one dispatch:
+// - windows of the framework's own classes (forms, labels, picture buttons) get the
+//   object pointer at WM_NCCREATE from lpCreateParams, kept in GWLP_USERDATA (used for
+//   nothing else) and cleared at WM_NCDESTROY;
+// - standard controls (buttons, edits, list views...) are subclassed with
+//   SetWindowSubclass, the object pointer being the subclass's reference data.
+//
+// Notifications a child sends to its parent (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*,
+// WM_DRAWITEM, WM_CONTEXTMENU) are first offered to the child's own object through
+// HandleNotification, so a control handles its own clicks and colours.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace natalo::ui {
+
+// A position and size in pixels: left, top, width, height (client coordinates of the
+// parent for child windows).
+struct Bounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
+class Window {
+  public:
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return handle_; }
+    // False once the window has been destroyed (the object itself stays valid).
+    bool Exists() const { return handle_ != nullptr; }
+
+    std::string Text() const;
+    void SetText(const std::string& text);
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    // Whether the window and all its parents are visible.
+    bool Visible() const;
+    // Left, top, width, height: parent client coordinates for a child window, screen
+    // coordinates for a top-level one.
+    Bounds GetBounds() const;
+    void SetBounds(const Bounds& bounds);
+    RECT ClientRect() const;
+    void Invalidate() const;
+
+    // The framework object bound to a window, or null for a foreign window.
+    static Window* FromHandle(HWND window);
+
+  protected:
+    Window() = default;
+
+    // Creates a window of a class registered with RegisterOwnClass, bound to this object.
+    void CreateOwn(const char* className, DWORD exStyle, DWORD style, const Bounds& bounds,
+                   HWND parent, HMENU menuOrId, const std::string& text);
+    // Creates a standard control and subclasses it, bound to this object.
+    void CreateSubclassed(const char* className, DWORD exStyle, DWORD style, const Bounds& bounds,
+                          HWND parent, int id, const std::string& text);
+    // Registers (once) a window class whose procedure dispatches to the bound object.
+    static void RegisterOwnClass(const char* className, UINT classStyle, LPCSTR cursor);
+    void DestroyHandle();
+
+    // The window's messages. The default passes them on to DefaultHandling.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The previous procedure: DefWindowProcA or the standard control's own.
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+    // A notification this window sent to its parent, offered back to it first. Return
+    // true with `result` set when handled.
+    virtual bool HandleNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  private:
+    static LRESULT CALLBACK OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND handle_ = nullptr;
+    bool subclassed_ = false;
+};
+
+}  // namespace natalo::ui
