@@ -15,10 +15,11 @@ void PaintParentBackground(HWND child, HDC dc) {
     ::SetWindowOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
-Label::Label(Window& parent, const Bounds& bounds, const std::string& text)
+Label::Label(Window& parent, const Bounds& bounds, const std::string& text, bool autoSize)
     : Control(parent, bounds, text, ClassName(), 0, 0, Kind::Own),
       font_(InheritedFont()),
-      textColour_(::GetSysColor(COLOR_WINDOWTEXT)) {
+      textColour_(::GetSysColor(COLOR_WINDOWTEXT)),
+      autoSize_(autoSize) {
     AdjustSize();
 }
 

@@ -16,8 +16,9 @@ enum class TextAlignment { Left, Center, Right };
 
 class Label : public Control {
   public:
-    // A width or height of 0 is fine while auto-size is on.
-    Label(Window& parent, const Bounds& bounds, const std::string& text);
+    // With auto-size (the default) the label takes its text's size and a width or height
+    // of 0 is fine; without, it keeps `bounds` and cuts off what does not fit.
+    Label(Window& parent, const Bounds& bounds, const std::string& text, bool autoSize = true);
 
     void SetTextColour(COLORREF colour);
     COLORREF TextColour() const { return textColour_; }
