@@ -29,12 +29,12 @@ int CompareDates(double a, double b) {
 }  // namespace
 
 AddressRow MakeAddressRow(std::size_t recordIndex, const AddressRecord& record,
-                          const RegionalSettings& settings) {
+                          const ShortDateFormatter& dates) {
     AddressRow row;
     row.texts = {std::to_string(recordIndex + 1),
                  record.LastName,
                  record.FirstName,
-                 ShortDateText(record.Birthday, settings),
+                 dates.Text(record.Birthday),
                  record.Street,
                  record.Zip,
                  record.City,
@@ -61,8 +61,9 @@ int CompareLastNames(const std::string& a, const std::string& b) {
 
 void AddressList::Rebuild(DataFile& file, const RegionalSettings& settings) {
     rows_.clear();
+    const ShortDateFormatter dates(settings);
     file.ScanRecords([&](std::size_t index, const AddressRecord& record) {
-        rows_.push_back(MakeAddressRow(index, record, settings));
+        rows_.push_back(MakeAddressRow(index, record, dates));
     });
     // Equal last names keep their file order, so a rebuild always looks the same.
     std::stable_sort(rows_.begin(), rows_.end(), [](const AddressRow& a, const AddressRow& b) {

@@ -10,6 +10,7 @@
 
 #include "addressbook/address_record.h"
 #include "addressbook/data_file.h"
+#include "platform/date_format.h"
 #include "platform/regional_settings.h"
 
 namespace natalo {
@@ -30,7 +31,7 @@ struct AddressRow {
 };
 
 AddressRow MakeAddressRow(std::size_t recordIndex, const AddressRecord& record,
-                          const RegionalSettings& settings);
+                          const ShortDateFormatter& dates);
 
 // The default order: last names upper-cased in ASCII only, then compared byte by byte as
 // unsigned values, a prefix first. Returns -1, 0 or 1.

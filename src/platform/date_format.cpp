@@ -85,4 +85,28 @@ std::string ShortDateText(double value, const RegionalSettings& settings) {
     return date ? FormatDate(*date, settings.ShortDateFormat(), settings) : std::string();
 }
 
+ShortDateFormatter::ShortDateFormatter(const RegionalSettings& settings)
+    : picture_(settings.ShortDateFormat()), separator_(settings.DateSeparator()) {
+    // Names are only read when the picture shows them.
+    const bool dayNames = picture_.find("ddd") != std::string::npos;
+    const bool monthNames = picture_.find("MMM") != std::string::npos;
+    for (int d = 0; d < 7 && dayNames; ++d) {
+        shortDays_[d] = settings.AbbreviatedDayName(d);
+        days_[d] = settings.DayName(d);
+    }
+    for (int m = 1; m <= 12 && monthNames; ++m) {
+        shortMonths_[m - 1] = settings.AbbreviatedMonthName(m);
+        months_[m - 1] = settings.MonthName(m);
+    }
+}
+
+std::string ShortDateFormatter::Text(double value) const {
+    const auto date = DateFromValue(value);
+    return date ? FormatDate(*date, picture_, *this) : std::string();
+}
+
+int ShortDateFormatter::CompareText(std::string_view a, std::string_view b) const {
+    return a.compare(b);  // not used for formatting
+}
+
 }  // namespace natalo
