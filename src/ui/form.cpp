@@ -310,6 +310,14 @@ void Form::ShowSystemMenu() {
         ::SendMessageA(Handle(), WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
 }
 
+void Form::UpdateCorners() {
+    Bounds bounds = GetBounds();
+    if (bounds.width != cornersAppliedFor_.cx || bounds.height != cornersAppliedFor_.cy) {
+        cornersAppliedFor_ = {bounds.width, bounds.height};
+        frame_.ApplyCorners(Handle());
+    }
+}
+
 void Form::CenterOnWorkArea() {
     RECT work{};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -397,14 +405,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 info->ptMinTrackSize.y = minimumSize_.cy;
             return 0;
         }
-        case WM_SIZE: {
-            Bounds bounds = GetBounds();
-            if (bounds.width != cornersAppliedFor_.cx || bounds.height != cornersAppliedFor_.cy) {
-                cornersAppliedFor_ = {bounds.width, bounds.height};
-                frame_.ApplyCorners(Handle());
-            }
-            return DefaultHandling(message, wParam, lParam);
-        }
+        case WM_SIZE:  // the only size message while the window is being created
+        case WM_WINDOWPOSCHANGED:
+            // The outline follows every size change, also one that keeps the client size
+            // (a menu strip added below the title band).
+            result = DefaultHandling(message, wParam, lParam);
+            UpdateCorners();
+            return result;
         case WM_ACTIVATE:
             HandleActivation(wParam);
             return 0;

@@ -136,6 +136,7 @@ class Form : public Window, private FrameHost {
     void FrameButtonClicked(FrameButton button) override;
     void MenuStripItemChosen(int index, bool byKeyboard) override;
     void CenterOnWorkArea();
+    void UpdateCorners();
     void ShowSystemMenu();
     void HandleDialogOk();
     void HandleActivation(WPARAM wParam);

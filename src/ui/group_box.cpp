@@ -1,5 +1,7 @@
 #include "ui/group_box.h"
 
+#include "ui/label.h"
+
 namespace natalo::ui {
 
 GroupBox::GroupBox(Window& parent, const Bounds& bounds, const std::string& caption)
@@ -7,11 +9,23 @@ GroupBox::GroupBox(Window& parent, const Bounds& bounds, const std::string& capt
               Kind::Standard) {}
 
 LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    // The box's children take the form's colours.
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-        return ::SendMessageA(::GetParent(Handle()), message, wParam, lParam);
+    switch (message) {
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            // The box's children take the form's colours.
+            return ::SendMessageA(::GetParent(Handle()), message, wParam, lParam);
+        case WM_ERASEBKGND:
+            // A group box paints only its frame; its inside shows the form's background
+            // (the form clips its children, so nothing else would paint there).
+            PaintParentBackground(Handle(), reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_PRINTCLIENT:
+            // A transparent child asks for what lies behind it: background, then frame.
+            PaintParentBackground(Handle(), reinterpret_cast<HDC>(wParam));
+            return Control::HandleMessage(message, wParam, lParam);
+        default:
+            return Control::HandleMessage(message, wParam, lParam);
     }
-    return Control::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace natalo::ui

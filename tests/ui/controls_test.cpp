@@ -7,6 +7,7 @@
 #include "ui/date_picker.h"
 #include "ui/edit.h"
 #include "ui/group_box.h"
+#include "ui/label.h"
 #include "ui/list_view.h"
 #include "ui/radio_button.h"
 #include "ui_test_support.h"
@@ -166,6 +167,20 @@ TEST_F(ControlsTest, RadioButtonsInsideAGroupBoxGetTheirClicks) {
     EXPECT_TRUE(clicked);
     EXPECT_EQ(box.Text(), " Hints  ");
     EXPECT_EQ(second.ParentForm(), &form);
+}
+
+TEST_F(ControlsTest, GroupBoxAndTransparentLabelsInsideShowTheFormBackground) {
+    FormOptions options = TestForm::DefaultOptions();
+    options.background = RGB(233, 233, 233);
+    TestForm form(options);
+    GroupBox box(form, {16, 20, 280, 120}, " Hints  ");
+    Label hint(box, {12, 24, 200, 40}, "", false);
+    form.Show();
+    Pump();
+    EXPECT_EQ(ClientPixel(hint.Handle(), 100, 30), RGB(233, 233, 233));
+    HDC screen = ::GetDC(box.Handle());
+    EXPECT_EQ(::GetPixel(screen, 250, 100), RGB(233, 233, 233)) << "inside the box on screen";
+    ::ReleaseDC(box.Handle(), screen);
 }
 
 TEST_F(ControlsTest, EditHasNoLengthLimitAndReportsChanges) {

@@ -1,0 +1,177 @@
+// A demo window in the program's style (themed frame, menu strip, list, labels, group box,
+// buttons), shown on the display and saved as ui-demo.png in the build folder for people
+// to look at. It also checks that what reaches the screen is the themed frame.
+#include <windows.h>
+
+#include <objbase.h>
+#include <wincodec.h>
+
+#include "ui/button.h"
+#include "ui/group_box.h"
+#include "ui/label.h"
+#include "ui/link_label.h"
+#include "ui/list_view.h"
+#include "ui/menu.h"
+#include "ui_test_support.h"
+
+namespace natalo::ui::testing {
+namespace {
+
+using DemoTest = UiTest;
+
+template <class T>
+class ComRef {
+  public:
+    ComRef() = default;
+    ~ComRef() {
+        if (pointer_)
+            pointer_->Release();
+    }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    T* operator->() const { return pointer_; }
+    T* get() const { return pointer_; }
+    T** out() { return &pointer_; }
+
+  private:
+    T* pointer_ = nullptr;
+};
+
+bool SavePng(HBITMAP bitmap, int width, int height, const std::wstring& path) {
+    ComRef<IWICImagingFactory> factory;
+    if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IWICImagingFactory,
+                                  reinterpret_cast<void**>(factory.out())))) {
+        return false;
+    }
+    ComRef<IWICBitmap> source;
+    ComRef<IWICStream> stream;
+    ComRef<IWICBitmapEncoder> encoder;
+    ComRef<IWICBitmapFrameEncode> frame;
+    ComRef<IPropertyBag2> properties;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    return SUCCEEDED(factory->CreateBitmapFromHBITMAP(bitmap, nullptr, WICBitmapIgnoreAlpha,
+                                                      source.out())) &&
+           SUCCEEDED(factory->CreateStream(stream.out())) &&
+           SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.out())) &&
+           SUCCEEDED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) &&
+           SUCCEEDED(encoder->CreateNewFrame(frame.out(), properties.out())) &&
+           SUCCEEDED(frame->Initialize(properties.get())) &&
+           SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) &&
+           SUCCEEDED(frame->SetPixelFormat(&format)) &&
+           SUCCEEDED(frame->WriteSource(source.get(), nullptr)) && SUCCEEDED(frame->Commit()) &&
+           SUCCEEDED(encoder->Commit());
+}
+
+// The build folder: the test program lives in <build>/tests/ui.
+std::wstring BuildFolderFile(const wchar_t* name) {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    for (int up = 0; up < 3; ++up)
+        folder = folder.substr(0, folder.find_last_of(L"\\/"));
+    return folder + L"\\" + name;
+}
+
+class DemoWindow : public Form {
+  public:
+    DemoWindow() : Form(Options()) { FormCreate(); }
+
+    static FormOptions Options() {
+        FormOptions options;
+        options.caption = "   Natalo - The Birthday Manager";
+        options.clientWidth = 658;
+        options.clientHeight = 499;
+        options.borderIcons = {true, true, true, true};
+        options.frame.cornerRadius = 8;
+        options.frame.borderWidth = 1;
+        return options;
+    }
+
+    MenuBar menu{*this};
+    ListView list{*this, {0, 0, 658, 274}, true};
+    Label firstName{*this, {16, 294, 0, 0}, "First Name: Anna"};
+    Label lastName{*this, {16, 310, 0, 0}, "Last Name: M\xFCller"};
+    Label address{*this,
+                  {16, 326, 0, 0},
+                  "Address: Hauptstra\xDF"
+                  "e 5"};
+    Label city{*this, {16, 341, 0, 0}, "City: 80331"};
+    Label cityName{*this, {80, 341, 0, 0}, "M\xFCnchen"};
+    Label birthday{*this, {183, 296, 0, 0}, "Birthday: 3/15/1970"};
+    Label phone{*this, {183, 312, 0, 0}, "Telephone: 089 123456"};
+    Label email{*this, {327, 296, 0, 0}, "email: anna@example.org"};
+    LinkLabel url{*this, {327, 312, 0, 0}, "URL: www.example.org"};
+    GroupBox hints{*this, {16, 378, 449, 105}, " Hints  "};
+    Label hint{hints, {12, 24, 420, 60}, "", false};
+    Button add{*this, {496, 282, 150, 65}, "&Add"};
+    Button show{*this, {496, 354, 150, 41}, "&Show Birthdays"};
+    Button tell{*this, {496, 402, 149, 25}, "&Tell friends about Natalo"};
+    Button about{*this, {496, 435, 150, 23}, "About"};
+    Button closeWindow{*this, {496, 466, 150, 23}, "&Close Window"};
+
+  private:
+    void FormCreate() {
+        PopupMenu& data = menu.AddMenu("&Data");
+        data.AddItem("&Import", [] {});
+        data.AddItem("&Export", [] {});
+        for (auto [caption, width] :
+             std::initializer_list<std::pair<const char*, int>>{{"", 0},
+                                                                {"Last Name", 100},
+                                                                {"First Name", 100},
+                                                                {"Birthday", 80},
+                                                                {"City", 100},
+                                                                {"Telephone", 80},
+                                                                {"email", 150}}) {
+            list.AddColumn(caption, width);
+        }
+        list.SetTextCallback([](int row, int column) -> std::string {
+            static const char* rows[][7] = {
+                {"1", "Adler", "Anna", "3/15/1970", "Hamburg", "040 55501", "anna@example.org"},
+                {"2", "bauer", "Bernd", "7/1/1985", "Berlin", "030 55502", "bernd@example.org"},
+                {"3", "M\xFCller", "Anna", "3/15/1970", "M\xFCnchen", "089 123456",
+                 "anna@example.org"},
+                {"4", "\xC4hm", "J\xFCrgen", "12/24/1960", "K\xF6ln", "0221 55504", ""},
+                {"5", "Zander", "Zoe", "2/29/2000", "Wien", "+43 1 55505", "zoe@example.org"}};
+            return rows[row][column];
+        });
+        list.SetItemCount(5);
+        list.SetSelectedIndex(2);
+        for (Label* bold : {&firstName, &lastName}) {
+            bold->SetFont(FontSpec::Points("MS Sans Serif", 8).Bold());
+        }
+        hint.SetWordWrap(true);
+        hint.SetText(
+            "Double-click an address to change it, right-click it for more. Click a column "
+            "header to sort the list by that column.");
+        hint.SetTextColour(RGB(90, 90, 90));
+    }
+};
+
+TEST_F(DemoTest, ShowsTheThemedWindowOnScreenAndSavesAScreenshot) {
+    DemoWindow window;
+    window.Show();
+    Pump(150);
+    RECT rect = WindowRect(window.Handle());
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = ::GetDC(nullptr);
+    UniqueMemoryDc dc(::CreateCompatibleDC(screen));
+    UniqueBitmap bitmap(::CreateCompatibleBitmap(screen, width, height));
+    {
+        SelectedObject selected(dc.get(), bitmap.get());
+        ::BitBlt(dc.get(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+        COLORREF band = ::GetPixel(dc.get(), width / 2, 1 + window.Frame().Style().titleHeight / 2);
+        const FrameStyle& style = window.Frame().Style();
+        EXPECT_EQ(band, BlendColour(style.titleTop, style.titleBottom, 127 + 1))
+            << "the title band is drawn on screen";
+        EXPECT_EQ(::GetPixel(dc.get(), width / 2, height - 1), style.borderColour);
+    }
+    ::ReleaseDC(nullptr, screen);
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    EXPECT_TRUE(SavePng(bitmap.get(), width, height, BuildFolderFile(L"ui-demo.png")));
+    ::CoUninitialize();
+}
+
+}  // namespace
+}  // namespace natalo::ui::testing
