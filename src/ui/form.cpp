@@ -254,6 +254,15 @@ Tooltip& Form::Tooltips() {
     return *tooltip_;
 }
 
+void Form::SetTabOrder(std::initializer_list<Control*> controls) {
+    HWND previous = HWND_TOP;
+    for (Control* control : controls) {
+        ::SetWindowPos(control->Handle(), previous, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = control->Handle();
+    }
+}
+
 void Form::ForgetHint(HWND tool) {
     if (tooltip_)
         tooltip_->RemoveTip(tool);

@@ -22,6 +22,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +34,8 @@
 #include "ui/window.h"
 
 namespace natalo::ui {
+
+class Control;
 
 // What closing a form does (decided by OnClose).
 enum class CloseAction {
@@ -107,6 +110,10 @@ class Form : public Window, private FrameHost {
     Tooltip& Tooltips();
     // Removes a control's tooltip without creating the tooltip control.
     void ForgetHint(HWND tool);
+
+    // Puts the controls in this Tab order (by default it is the creation order). The
+    // controls go in front of the others; radio groups follow the same order.
+    void SetTabOrder(std::initializer_list<Control*> controls);
 
     // Installs the menu strip of the frame: captions, and who opens their menus.
     void SetMenuStrip(std::vector<std::string> captions,

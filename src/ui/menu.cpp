@@ -116,15 +116,45 @@ PopupMenu& MenuBar::AddMenu(const std::string& caption) {
     return *menus_.back();
 }
 
+namespace {
+MenuBar* trackingBar = nullptr;  // the bar whose menu is open (one at a time per thread)
+}  // namespace
+
+LRESULT CALLBACK MenuBar::MenuKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_MENU && trackingBar && message->message == WM_KEYDOWN &&
+        (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
+        int count = static_cast<int>(trackingBar->menus_.size());
+        int step = message->wParam == VK_RIGHT ? 1 : count - 1;
+        trackingBar->pendingIndex_ = (trackingBar->pendingIndex_ + step) % count;
+        ::EndMenu();
+        return TRUE;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 void MenuBar::Open(int index, bool byKeyboard) {
-    if (index < 0 || index >= static_cast<int>(menus_.size()))
+    if (index < 0 || index >= static_cast<int>(menus_.size()) || trackingBar)
         return;
     HWND window = form_.Handle();
-    RECT item = form_.Frame().MenuItemRect(window, index);
-    RECT bounds{};
-    ::GetWindowRect(window, &bounds);
-    form_.Frame().SetOpenMenuItem(window, index);
-    menus_[index]->Popup(window, {bounds.left + item.left, bounds.top + item.bottom}, byKeyboard);
+    HHOOK hook =
+        ::SetWindowsHookExA(WH_MSGFILTER, &MenuBar::MenuKeyFilter, nullptr, ::GetCurrentThreadId());
+    trackingBar = this;
+    while (index >= 0 && form_.Exists()) {
+        pendingIndex_ = index;
+        RECT item = form_.Frame().MenuItemRect(window, index);
+        RECT bounds{};
+        ::GetWindowRect(window, &bounds);
+        form_.Frame().SetOpenMenuItem(window, index);
+        menus_[index]->Popup(window, {bounds.left + item.left, bounds.top + item.bottom},
+                             byKeyboard);
+        // Left or Right set a neighbour: open it, its first item selected.
+        index = pendingIndex_ != index ? pendingIndex_ : -1;
+        byKeyboard = true;
+    }
+    trackingBar = nullptr;
+    if (hook)
+        ::UnhookWindowsHookEx(hook);
     if (form_.Exists())
         form_.Frame().SetOpenMenuItem(window, -1);
 }

@@ -60,14 +60,18 @@ class MenuBar {
     PopupMenu& AddMenu(const std::string& caption);
     // The bar as a menu handle, for reading its structure.
     HMENU Handle() const { return bar_.get(); }
-    // Opens a top-level menu below its strip item.
+    // Opens a top-level menu below its strip item. Left and Right in an open menu move
+    // to the neighbouring menu, as in a standard menu bar.
     void Open(int index, bool byKeyboard);
 
   private:
+    static LRESULT CALLBACK MenuKeyFilter(int code, WPARAM wParam, LPARAM lParam);
+
     Form& form_;
     UniqueMenu bar_;
     std::vector<std::unique_ptr<PopupMenu>> menus_;
     std::vector<std::string> captions_;
+    int pendingIndex_ = -1;  // the neighbour to open after the current menu closed
 };
 
 }  // namespace natalo::ui

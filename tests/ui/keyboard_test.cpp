@@ -35,6 +35,19 @@ TEST_F(KeyboardTest, TabFollowsTheCreationOrderOfTabStops) {
     EXPECT_TRUE(editor.firstName.Focused()) << "wraps around";
 }
 
+TEST_F(KeyboardTest, TabOrderCanDifferFromTheCreationOrder) {
+    EditorLikeForm editor;
+    editor.form.SetTabOrder({&editor.lastName, &editor.firstName, &editor.birthday});
+    editor.form.Show();
+    editor.lastName.SetFocus();
+    PressKey(::GetFocus(), VK_TAB);
+    EXPECT_TRUE(editor.firstName.Focused());
+    PressKey(::GetFocus(), VK_TAB);
+    EXPECT_TRUE(editor.birthday.Focused());
+    PressKey(::GetFocus(), VK_TAB);
+    EXPECT_TRUE(editor.save.Focused()) << "the rest keep their order after the listed ones";
+}
+
 TEST_F(KeyboardTest, FormSeesTheEnterKeyUpOnceFromEditDatePickerAndButton) {
     EditorLikeForm editor;
     std::vector<HWND> enterKeyUps;

@@ -78,6 +78,20 @@ TEST_F(MenuTest, AltLetterOpensTheMenuWithThatMnemonic) {
         << "opened with the first item selected; one step down is Export";
 }
 
+TEST_F(MenuTest, RightArrowMovesToTheNextMenu) {
+    MainWindowMenu window;
+    window.form.Show();
+    window.edit.SetFocus();
+    HWND owner = window.form.Handle();
+    RunLater([owner] {
+        ::PostMessageA(owner, WM_KEYDOWN, VK_RIGHT, 1);
+        RunLater([owner] { ::PostMessageA(owner, WM_KEYDOWN, VK_RETURN, 1); });
+    });
+    PressAltKey(window.edit.Handle(), 'd');
+    Pump(10);
+    EXPECT_EQ(window.chosen, std::vector<std::string>{"about"});
+}
+
 TEST_F(MenuTest, PopupMenuRunsTheChosenItemAndKeepsChecksAndDefault) {
     TestForm form;
     PopupMenu menu;
