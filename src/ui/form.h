@@ -123,7 +123,12 @@ class Form : public Window, private FrameHost {
 
     // Every keyboard message for this form or one of its children passes here first, once,
     // before the dialog manager; return true to claim it (it is then neither handed to the
-    // dialog manager nor dispatched).
+    // dialog manager nor dispatched). So Enter in a one-line edit, a date picker or on a
+    // button arrives here as one WM_KEYDOWN and one WM_KEYUP (message.hwnd = the control).
+    // Unclaimed, the WM_KEYDOWN goes to the dialog manager, which turns it into the form's
+    // IDOK (a focused push button or picture button is then pressed, nothing else happens),
+    // and the WM_KEYUP is dispatched to the control. Claim the WM_KEYDOWN too when acting
+    // on the WM_KEYUP, so that a focused button is not pressed as well.
     virtual bool PreTranslateMessage(MSG& message);
 
     // The form a window belongs to (the window itself or its top-level ancestor).

@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "ui/button.h"
+#include "ui/list_view.h"
 #include "ui_test_support.h"
 
 namespace natalo::ui::testing {
@@ -86,6 +87,14 @@ TEST_F(ApplicationTest, ErrorsThatAreNotStandardExceptionsAreUnknownErrors) {
     failing.Click();
     App().Guard([] { throw std::logic_error("E/A-Fehler 103"); });
     EXPECT_EQ(errors_, (std::vector<std::string>{"Unbekannter Fehler.", "E/A-Fehler 103."}));
+}
+
+TEST_F(ApplicationTest, NoErrorLeavesASubclassedControlsProcedure) {
+    TestForm form;
+    ListView list(form, {0, 0, 200, 100});
+    list.OnContextMenu([](int, POINT) { throw std::runtime_error("Kein Speicher"); });
+    ::SendMessageA(list.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list.Handle()), -1);
+    EXPECT_EQ(errors_, std::vector<std::string>{"Kein Speicher."});
 }
 
 TEST_F(ApplicationTest, DefaultHandlerShowsAStopMessageBoxCaptionedWithTheTitle) {

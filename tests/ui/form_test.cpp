@@ -47,6 +47,22 @@ TEST_F(FormTest, IsCreatedHiddenWithItsCaption) {
     EXPECT_EQ(form.formShowCalls, 0);
 }
 
+TEST_F(FormTest, OptionsGiveOwnerTopmostAndDefaultFontAndColour) {
+    TestForm owner;
+    FormOptions options = TestForm::DefaultOptions();
+    options.owner = owner.Handle();
+    options.alwaysOnTop = true;
+    TestForm form(options);
+    EXPECT_EQ(::GetWindow(form.Handle(), GW_OWNER), owner.Handle());
+    EXPECT_TRUE(::GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(::GetWindowLongA(owner.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(form.Background(), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(form.Font(), CachedFont(FontSpec::Points("MS Sans Serif", 8)));
+    Button button(form, {1, 1, 50, 20}, "OK");
+    EXPECT_EQ(button.Font(), form.Font()) << "controls take the form's font";
+    EXPECT_EQ(ClientPixel(form.Handle(), 100, 100), ::GetSysColor(COLOR_BTNFACE));
+}
+
 TEST_F(FormTest, ClientAreaIsExactlyTheLayoutSizeInsideTheFrame) {
     TestForm form(MainWindowLike());
     RECT client = form.ClientRect();

@@ -74,6 +74,9 @@ TEST_F(LabelTest, LinkLabelClicksAndChangesColourUnderTheMouse) {
     ::SendMessageA(link.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     ::SendMessageA(link.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(-50, 2));
     EXPECT_EQ(clicks, 1) << "releasing outside the link is no click";
+
+    link.SetEnabled(false);
+    EXPECT_EQ(link.CurrentTextColour(), ::GetSysColor(COLOR_GRAYTEXT));
 }
 
 TEST_F(LabelTest, LinkLabelShowsTheHandCursor) {
