@@ -1,0 +1,10 @@
+#include "app/program_windows.h"
+
+namespace natalo {
+
+ProgramWindows& Windows() {
+    static ProgramWindows windows;
+    return windows;
+}
+
+}  // namespace natalo

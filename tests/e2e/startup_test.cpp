@@ -1,0 +1,117 @@
+// natalo.exe started as a user starts it, watched from this second process.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "win32/program_driver.h"
+#include "win32/temp_folder.h"
+
+namespace natalo {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::RunningProgram;
+using testing::TempFolder;
+
+const std::string kErrorCaption = "Der Zozerodivodurorudu";
+const std::string kMainWindowCaption = "   Natalo - The Birthday Manager";
+
+class StartupTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(::CopyFileA(testing::BuiltProgramPath().c_str(),
+                                folder.File("natalo.exe").c_str(), FALSE));
+    }
+    std::string DataPath() const { return folder.File("data.dat"); }
+    std::unique_ptr<RunningProgram> Start() {
+        auto program = std::make_unique<RunningProgram>(folder.File("natalo.exe"));
+        program->WaitForIdle();
+        return program;
+    }
+    // Waits until the start-up shows an error box; returns its text, or "" when none came.
+    std::string StartupError(RunningProgram& program, std::chrono::milliseconds wait = 3s) {
+        HWND box = nullptr;
+        testing::WaitUntil([&] { return (box = program.FindMessageBox(kErrorCaption)) != nullptr; },
+                           wait);
+        if (!box)
+            return "";
+        const std::string text = testing::MessageBoxText(box);
+        EXPECT_TRUE(testing::ClickButton(box, "OK"));
+        EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }));
+        return text;
+    }
+    static std::string RandomBytes(std::size_t size, unsigned seed) {
+        std::mt19937 random(seed);
+        std::string bytes(size, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(random());
+        return bytes;
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(StartupTest, CreatesItsDataFileNextToItselfAndKeepsTheMainWindowHidden) {
+    auto program = Start();
+    ASSERT_TRUE(testing::WaitUntil([&] { return testing::FileSizeOf(DataPath()) == 0; }));
+    HWND main = nullptr;
+    ASSERT_TRUE(testing::WaitUntil(
+        [&] { return (main = program->FindWindowByText(kMainWindowCaption)) != nullptr; }));
+    EXPECT_FALSE(::IsWindowVisible(main));
+    EXPECT_EQ(StartupError(*program, 500ms), "");
+    EXPECT_FALSE(program->HasEnded());
+}
+
+TEST_F(StartupTest, SecondCopyEndsAtOnceWithExitCodeZeroAndShowsNothing) {
+    auto first = Start();
+    ASSERT_TRUE(testing::WaitUntil([&] { return first->FindWindowByText(kMainWindowCaption); }));
+    TempFolder otherFolder;  // the guard is for the whole session, wherever the copy lives
+    ASSERT_TRUE(::CopyFileA(folder.File("natalo.exe").c_str(),
+                            otherFolder.File("natalo.exe").c_str(), FALSE));
+    RunningProgram second(otherFolder.File("natalo.exe"), "/silent");
+    ASSERT_TRUE(second.HasEnded(1000ms));
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_EQ(testing::FileSizeOf(otherFolder.File("data.dat")), -1);
+    EXPECT_FALSE(first->HasEnded());
+}
+
+TEST_F(StartupTest, ReadOnlyDataFileIsReportedAndTheProgramKeepsRunning) {
+    const std::string record(368, '\0');
+    testing::WriteWholeFile(DataPath(), record);
+    ASSERT_TRUE(::SetFileAttributesA(DataPath().c_str(), FILE_ATTRIBUTE_READONLY));
+    auto program = Start();
+    EXPECT_EQ(StartupError(*program), "Dateizugriff verweigert.");
+    EXPECT_FALSE(program->HasEnded(500ms));
+    EXPECT_EQ(testing::ReadWholeFile(DataPath()), record);
+}
+
+TEST_F(StartupTest, FilesWithoutAWholeRecordAreRecreatedEmpty) {
+    for (std::size_t size : {0u, 367u}) {
+        testing::WriteWholeFile(DataPath(), RandomBytes(size, 1));
+        auto program = Start();
+        EXPECT_EQ(StartupError(*program, 500ms), "") << size;
+        EXPECT_EQ(testing::FileSizeOf(DataPath()), 0) << size;
+        EXPECT_FALSE(program->HasEnded());
+    }
+}
+
+TEST_F(StartupTest, PartialLastRecordIsReportedAndNothingIsWritten) {
+    const std::string content = RandomBytes(3 * 368 + 100, 2);
+    testing::WriteWholeFile(DataPath(), content);
+    auto program = Start();
+    EXPECT_EQ(StartupError(*program), "Versuch hinter dem Dateiende zu lesen.");
+    EXPECT_FALSE(program->HasEnded(300ms));
+    EXPECT_EQ(testing::ReadWholeFile(DataPath()), content);
+}
+
+TEST_F(StartupTest, RandomRecordsOpenWithoutACrashAndAreLeftAsTheyAre) {
+    const std::string content = RandomBytes(40 * 368, 3);
+    testing::WriteWholeFile(DataPath(), content);
+    auto program = Start();
+    EXPECT_EQ(StartupError(*program, 500ms), "");
+    EXPECT_FALSE(program->HasEnded(300ms));
+    EXPECT_EQ(testing::ReadWholeFile(DataPath()), content);
+}
+
+}  // namespace
+}  // namespace natalo
