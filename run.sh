@@ -7,26 +7,12 @@ tools/install-packages
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)" --target natalo natalo-demo-seed
 build=$PWD/build/windows
-prefix=$build/wineprefix
-tools/wine-prefix "$prefix"
-
-if [ ! -e "$build/data.dat" ]; then
-    tools/wine-run "$build/natalo-demo-seed.exe" "Z:${build//\//\\}"
-fi
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     echo "Starting Natalo; end it from its notification-area icon (\"&Close\")."
-    exec tools/wine-run "$build/natalo.exe"
+    exec tools/with-display "$build/wineprefix" tools/run-natalo "$build"
 fi
 
 shot=$build/natalo-screenshot.png
-tools/with-display "$prefix" bash -c '
-    "$1" "$2" &
-    program=$!
-    sleep 6
-    import -window root "$3"
-    kill $program 2>/dev/null || true
-    WINEPREFIX="$4" wineserver -k 2>/dev/null || true
-    wait 2>/dev/null || true
-' run "$PWD/tools/wine-run" "$build/natalo.exe" "$shot" "$prefix"
+tools/with-display "$build/wineprefix" tools/run-natalo "$build" "$shot"
 echo "No display: ran Natalo under Xvfb for a few seconds. Screenshot: $shot"
