@@ -111,8 +111,8 @@ TInput::TInput(const Environment& environment)
     Windows().Input = this;
 
     ui::PopupMenu& data = menu_.AddMenu("&Data");
-    importCommand_ = data.AddItem("&Import", [] {});
-    exportCommand_ = data.AddItem("&Export", [] {});
+    importCommand_ = data.AddItem("&Import", [this] { ImportClick(); });
+    exportCommand_ = data.AddItem("&Export", [this] { ExportClick(); });
 
     for (const ColumnSpec& column : kColumns)
         lvHeaders_.AddColumn(column.caption, column.width);
@@ -140,7 +140,11 @@ TInput::TInput(const Environment& environment)
     }
 
     cmdAdd_.OnClick([this] { cmdAddClick(); });
+    cmdBirthdays_.OnClick([this] { ShowBirthdays(); });
+    cmdTellFriends_.OnClick([this] { cmdTellFriendsClick(); });
+    cmdAbout_.OnClick([this] { cmdAboutClick(); });
     cmdClose_.OnClick([this] { cmdCloseClick(); });
+    CreateTrayIcon();
 
     // A failure here (the data file cannot be opened) is reported, and start-up goes on
     // with the rest of the program.
@@ -155,6 +159,7 @@ TInput::~TInput() {
 void TInput::FormCreate() {
     book_.RefreshAfterSave = true;
     SetInitialDetails();
+    ReadAutostartState();
     dataFile_.OpenDataFile();
     RefreshList();
 }

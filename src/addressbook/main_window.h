@@ -48,6 +48,18 @@ class TInput : public ui::Form, private AddressBookView {
     void ColumnClick(int column);
     void cmdCloseClick() { Hide(); }
 
+    // Commands whose windows live in other subsystems; each is defined next to them.
+    // Hides the current birthday window and this one, and shows a new birthday window.
+    void ShowBirthdays();
+    void cmdTellFriendsClick();
+    void cmdAboutClick();
+    void ImportClick();
+    void ExportClick();
+    // The tray icon, its menu and the daily timer, started with the window.
+    void CreateTrayIcon();
+    // Sets the "Start with Windows" check mark from the registry.
+    void ReadAutostartState();
+
     // Controls, named as the rest of the program knows them.
     ui::ListView& lvHeaders() { return lvHeaders_; }
     ui::Button& cmdAdd() { return cmdAdd_; }
