@@ -51,6 +51,8 @@ class TInput : public ui::Form, private AddressBookView {
     // Commands whose windows live in other subsystems; each is defined next to them.
     // Hides the current birthday window and this one, and shows a new birthday window.
     void ShowBirthdays();
+    // Hides the current birthday window, if there is one.
+    void HideBirthdayWindow();
     void cmdTellFriendsClick();
     void cmdAboutClick();
     void ImportClick();

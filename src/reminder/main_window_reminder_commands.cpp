@@ -5,6 +5,7 @@ namespace natalo {
 
 // The birthday, tell-a-friend and About windows are not built yet: the buttons do nothing.
 void TInput::ShowBirthdays() {}
+void TInput::HideBirthdayWindow() {}
 void TInput::cmdTellFriendsClick() {}
 void TInput::cmdAboutClick() {}
 
