@@ -8,6 +8,7 @@
 #include "addressbook/address_editor.h"
 #include "addressbook/main_window.h"
 #include "app/single_instance.h"
+#include "exchange/import_dialog.h"
 #include "platform/win32_environment.h"
 #include "platform/win32_file_system.h"
 #include "ui/application.h"
@@ -34,6 +35,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         // Created in this order, all hidden; the first becomes the main form.
         auto input = std::make_unique<TInput>(environment);
         auto frmerf = std::make_unique<Tfrmerf>();
+        auto frmImport = std::make_unique<TfrmImport>(environment);
         {
             // Opened (created when missing) and closed again; without the rights to
             // create it, start-up goes on unchanged.

@@ -1,0 +1,102 @@
+// TfrmImport, the import dialog.
+#include "exchange/import_dialog.h"
+
+#include "addressbook/main_window.h"
+#include "app/program_windows.h"
+#include "exchange/address_import.h"
+#include "exchange/list_file_dialogs.h"
+#include "exchange/win32_ansi_converter.h"
+#include "ui/application.h"
+#include "ui/message_dialog.h"
+
+namespace natalo {
+namespace {
+
+ui::FormOptions ImportDialogOptions() {
+    ui::FormOptions options;
+    options.caption = "   Natalo - The Birthday Manager";
+    options.clientWidth = 482;
+    options.clientHeight = 404;
+    options.borderIcons = {.systemMenu = true, .minimize = false, .maximize = false, .close = true};
+    return options;
+}
+
+constexpr char kPurposeText[] =
+    "Import dot-comma-seperated Lists (export from Excel or Outlook) into the format of Natalo.";
+constexpr char kFormatText[] =
+    "First Name;LastName;Birthday;Gender;Address;ZIP;City;Country;Tel;Fax;Mobile;email;Url;";
+constexpr char kCutAtNulText[] =
+    "The file contains a NUL character. Only the text in front of it was loaded.";
+
+}  // namespace
+
+TfrmImport::TfrmImport(const Environment& environment)
+    : Form(ImportDialogOptions()),
+      environment_(environment),
+      import_(*this, {8, 40, 465, 169}, "", ui::Memo::ScrollBars::Both, /*wordWrap=*/false),
+      panel_(*this, {8, 256, 465, 91}, ""),
+      purpose_(panel_, {16, 8, 433, 30}, kPurposeText, /*autoSize=*/false),
+      formatCaption_(panel_, {16, 44, 0, 0}, "Format:"),
+      format_(panel_, {16, 60, 0, 0}, kFormatText),
+      cmdOpenFile_(*this, {8, 360, 105, 25}, "Open file ..."),
+      cmdImport_(*this, {248, 360, 139, 25}, "Import"),
+      cmdCancel_(*this, {400, 360, 75, 25}, "Cancel") {
+    Windows().frmImport = this;
+    purpose_.SetWordWrap(true);
+    // A list of any length fits: the edit control's default limit would cut it off.
+    import_.SetMaxLength(0);
+    cmdOpenFile_.OnClick([this] { OpenFileClick(); });
+    cmdImport_.OnClick([this] { ImportClick(); });
+    cmdCancel_.OnClick([this] { CancelClick(); });
+}
+
+TfrmImport::~TfrmImport() {
+    if (Windows().frmImport == this)
+        Windows().frmImport = nullptr;
+}
+
+void TfrmImport::OpenFileClick() {
+    const std::optional<std::string> path = ExchangeFileDialogs().chooseImportFile(Handle());
+    if (!path)
+        return;
+    // Read completely before the text box changes: a file that cannot be read leaves the
+    // former lines in place.
+    const ImportFileText file = ReadImportFile(environment_.files, *path, Win32AnsiConverter());
+    import_.SetText(file.text);
+    if (file.endedAtNul)
+        ui::ShowMessage("Information", kCutAtNulText);
+}
+
+void TfrmImport::ImportClick() {
+    TInput* input = Windows().Input;
+    if (!input)
+        return;
+    // The text box is read once; a long list is not fetched line by line.
+    const std::string text = import_.Text();
+    // A failed save throws out of here: the records before it stay, there is no message
+    // and the dialog stays open.
+    ImportAddresses(text, input->Book(), environment_.regional, environment_.clock.Today());
+    ui::ShowMessage("Information", "Daten gespeichert!");
+    Close();
+    ShowMainWindow();
+}
+
+void TfrmImport::CancelClick() {
+    Close();
+    ShowMainWindow();
+}
+
+void TfrmImport::OnClose(ui::CloseAction& action) {
+    Form::OnClose(action);
+    if (TInput* input = Windows().Input)
+        input->RefreshList();
+}
+
+void TfrmImport::ShowMainWindow() {
+    if (TInput* input = Windows().Input) {
+        input->Show();
+        input->SetWindowState(ui::WindowState::Normal);
+    }
+}
+
+}  // namespace natalo
