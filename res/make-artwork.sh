@@ -19,3 +19,86 @@ $convert -size 256x256 xc:none \
     program-256.png
 $convert program-256.png -define icon:auto-resize=48,32,16 natalo.ico
 rm -f program-256.png
+
+font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+serif=/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf
+
+# Birthday window's decorative picture (153 x 297): balloons rising over a present on a
+# soft evening sky, with a little confetti.
+$convert -size 153x297 gradient:'#7fb2e5'-'#f3e6f5' \
+    -fill '#ffffff' -draw 'circle 25,40 27,40' -draw 'circle 120,22 122,22' \
+    -draw 'circle 140,90 141,90' -draw 'circle 12,120 13,120' \
+    -stroke '#5a6b80' -strokewidth 1 -fill none \
+    -draw 'bezier 48,108 56,150 40,190 70,222' \
+    -draw 'bezier 96,92 88,140 104,180 78,222' \
+    -draw 'bezier 122,132 118,170 96,200 82,222' \
+    -stroke none \
+    -fill '#e0457b' -draw 'ellipse 48,78 26,32 0,360' -draw 'polygon 44,109 52,109 48,103' \
+    -fill '#f7a1c0' -draw 'ellipse 40,66 7,10 0,360' \
+    -fill '#ffb300' -draw 'ellipse 98,62 24,30 0,360' -draw 'polygon 94,91 102,91 98,85' \
+    -fill '#ffe08a' -draw 'ellipse 90,50 6,9 0,360' \
+    -fill '#2f6fb5' -draw 'ellipse 122,108 20,25 0,360' -draw 'polygon 118,132 126,132 122,127' \
+    -fill '#8fb8e6' -draw 'ellipse 116,98 5,8 0,360' \
+    -fill '#2f9e5b' -draw 'roundrectangle 34,222 120,284 4,4' \
+    -fill '#3fbf72' -draw 'rectangle 30,214 124,232' \
+    -fill '#ffd54a' -draw 'rectangle 70,214 84,284' -draw 'rectangle 30,219 124,227' \
+    -draw 'ellipse 66,208 12,7 0,360' -draw 'ellipse 88,208 12,7 0,360' \
+    -fill '#e0457b' -draw 'rectangle 14,150 19,155' -draw 'rectangle 134,170 139,175' \
+    -fill '#2f6fb5' -draw 'rectangle 22,250 26,254' -draw 'rectangle 132,246 136,250' \
+    -fill '#ffb300' -draw 'rectangle 8,200 12,204' -draw 'rectangle 138,214 142,218' \
+    -quality 92 birthday-picture.jpg
+
+# About box logo (201 x 73): the cake of the program icon beside the program's name.
+$convert -size 201x73 gradient:'#ffffff'-'#e6eef8' \
+    -fill '#2f6fb5' -draw 'roundrectangle 6,8 62,64 12,12' \
+    -fill '#f7c6d9' -draw 'roundrectangle 14,38 54,58 5,5' \
+    -fill '#ffffff' -draw 'roundrectangle 13,34 55,42 4,4' \
+    -fill '#e0457b' -draw 'rectangle 14,50 54,53' \
+    -fill '#ffe9a8' -draw 'rectangle 32,22 36,34' \
+    -fill '#ffb300' -draw 'ellipse 34,17 3,5 0,360' \
+    -font $serif -pointsize 30 -fill '#1e4e8e' -annotate +72+40 'Natalo' \
+    -font $font -pointsize 10 -fill '#e0457b' -annotate +74+58 'The Birthday Manager' \
+    -quality 92 natalo-logo.jpg
+
+# Picture-button icons: drawn at 64 pixels and scaled down, so edges come out smooth.
+icon() {  # name size draw-arguments...
+    local name=$1 size=$2
+    shift 2
+    $convert -size 64x64 xc:none "$@" -resize ${size}x${size} -define icon:auto-resize=$size "$name.ico"
+}
+# Print: a printer with a sheet coming out.
+icon button-print 32 \
+    -fill '#ffffff' -stroke '#4a5568' -strokewidth 3 -draw 'rectangle 18,6 46,28' \
+    -fill '#6b7c93' -stroke '#3b4656' -draw 'roundrectangle 6,24 58,48 6,6' \
+    -fill '#ffffff' -draw 'rectangle 16,40 48,60' \
+    -stroke '#2f6fb5' -strokewidth 2 -draw 'line 22,47 42,47' -draw 'line 22,53 38,53' \
+    -stroke none -fill '#3fbf72' -draw 'circle 50,32 50,35'
+# Edit: a pencil across an address card.
+icon button-edit 32 \
+    -fill '#ffffff' -stroke '#4a5568' -strokewidth 3 -draw 'roundrectangle 6,12 50,56 4,4' \
+    -stroke '#2f6fb5' -strokewidth 3 -draw 'line 14,24 36,24' -draw 'line 14,34 30,34' \
+    -draw 'line 14,44 26,44' \
+    -stroke '#3b4656' -strokewidth 2 -fill '#ffb300' -draw 'polygon 56,10 62,16 34,46 26,50 28,40' \
+    -fill '#f7c6d9' -draw 'polygon 56,10 62,16 58,20 52,14'
+# Close: a white cross on a red disc.
+icon button-close 32 \
+    -fill '#d8344a' -stroke '#9c1f31' -strokewidth 3 -draw 'circle 32,32 32,4' \
+    -stroke '#ffffff' -strokewidth 8 -draw 'line 21,21 43,43' -draw 'line 43,21 21,43'
+# Enlarge and shrink: double chevrons pointing out and in.
+icon button-enlarge 16 \
+    -fill none -stroke '#2f6fb5' -strokewidth 9 -draw 'polyline 10,10 30,32 10,54' \
+    -draw 'polyline 32,10 52,32 32,54'
+icon button-shrink 16 \
+    -fill none -stroke '#2f6fb5' -strokewidth 9 -draw 'polyline 32,10 12,32 32,54' \
+    -draw 'polyline 54,10 34,32 54,54'
+# Browser: back, forward and stop.
+icon browser-back 32 \
+    -fill '#2f6fb5' -stroke '#1e4e8e' -strokewidth 3 -draw 'circle 32,32 32,4' \
+    -stroke none -fill '#ffffff' -draw 'polygon 14,32 32,14 32,24 48,24 48,40 32,40 32,50'
+icon browser-forward 32 \
+    -fill '#2f6fb5' -stroke '#1e4e8e' -strokewidth 3 -draw 'circle 32,32 32,4' \
+    -stroke none -fill '#ffffff' -draw 'polygon 50,32 32,14 32,24 16,24 16,40 32,40 32,50'
+icon browser-stop 32 \
+    -fill '#d8344a' -stroke '#9c1f31' -strokewidth 3 \
+    -draw 'polygon 22,4 42,4 60,22 60,42 42,60 22,60 4,42 4,22' \
+    -stroke none -fill '#ffffff' -draw 'rectangle 14,27 50,37'

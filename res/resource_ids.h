@@ -2,3 +2,17 @@
 #pragma once
 
 #define IDI_PROGRAM 100
+
+// Picture-button icons of the birthday window and the browser window.
+#define IDI_BUTTON_PRINT 110
+#define IDI_BUTTON_EDIT 111
+#define IDI_BUTTON_CLOSE 112
+#define IDI_BUTTON_ENLARGE 113
+#define IDI_BUTTON_SHRINK 114
+#define IDI_BROWSER_BACK 115
+#define IDI_BROWSER_FORWARD 116
+#define IDI_BROWSER_STOP 117
+
+// JPEG pictures (RCDATA): the birthday window's decoration and the About box logo.
+#define IDR_BIRTHDAY_PICTURE 200
+#define IDR_NATALO_LOGO 201
