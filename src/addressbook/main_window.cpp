@@ -1,6 +1,8 @@
 // TInput, the main window: address list, details panel, add, change and delete.
 #include "addressbook/main_window.h"
 
+#include <algorithm>
+
 #include "addressbook/address_editor.h"
 #include "app/program_windows.h"
 #include "platform/date_format.h"
@@ -167,6 +169,7 @@ void TInput::FormCreate() {
 void TInput::SetInitialDetails() {
     for (std::size_t i = 0; i < kDetails.size(); ++i)
         details_[i]->SetText(kDetails[i].initialText);
+    KeepCityAfterZip();
 }
 
 void TInput::RefreshList() {
@@ -200,6 +203,17 @@ void TInput::ShowRecordDetails(const AddressRecord& r) {
     };
     for (std::size_t i = 0; i < texts.size(); ++i)
         details_[i]->SetText(texts[i]);
+    KeepCityAfterZip();
+}
+
+void TInput::KeepCityAfterZip() {
+    // The city stands at its place unless a long postal code reaches it; then it moves
+    // right, so that neither text hides the other.
+    constexpr std::size_t kZip = 3, kCity = 4;
+    const ui::Bounds zip = details_[kZip]->GetBounds();
+    ui::Bounds city = details_[kCity]->GetBounds();
+    city.left = std::max(kDetails[kCity].left, zip.left + zip.width + 4);
+    details_[kCity]->SetBounds(city);
 }
 
 void TInput::DetailsClick() {

@@ -78,6 +78,7 @@ class TInput : public ui::Form, private AddressBookView {
   private:
     void FormCreate();
     void SetInitialDetails();
+    void KeepCityAfterZip();
 
     Environment environment_;
     DataFile dataFile_;

@@ -2,8 +2,9 @@
 // fixed regional settings (dd.MM.yyyy) and the default error handler's texts collected.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <cstring>
 #include <memory>

@@ -134,6 +134,9 @@ TEST_F(MainWindowTest, DetailsComeFromTheFileForTheSelectedRow) {
                                             "URL: "};
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(input->DetailLabel(i).Text(), expected[i]) << i;
+    // The city follows the postal code without covering it.
+    const ui::Bounds zip = input->DetailLabel(3).GetBounds();
+    EXPECT_GE(input->DetailLabel(4).GetBounds().left, zip.left + zip.width);
 }
 
 TEST_F(MainWindowTest, DeletingTheFirstOfThreeRenumbersAndKeepsTheDetails) {

@@ -3,9 +3,6 @@
 // to look at. It also checks that what reaches the screen is the themed frame.
 #include <windows.h>
 
-#include <objbase.h>
-#include <wincodec.h>
-
 #include "ui/button.h"
 #include "ui/group_box.h"
 #include "ui/label.h"
@@ -18,61 +15,6 @@ namespace natalo::ui::testing {
 namespace {
 
 using DemoTest = UiTest;
-
-template <class T>
-class ComRef {
-  public:
-    ComRef() = default;
-    ~ComRef() {
-        if (pointer_)
-            pointer_->Release();
-    }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    T* operator->() const { return pointer_; }
-    T* get() const { return pointer_; }
-    T** out() { return &pointer_; }
-
-  private:
-    T* pointer_ = nullptr;
-};
-
-bool SavePng(HBITMAP bitmap, int width, int height, const std::wstring& path) {
-    ComRef<IWICImagingFactory> factory;
-    if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_IWICImagingFactory,
-                                  reinterpret_cast<void**>(factory.out())))) {
-        return false;
-    }
-    ComRef<IWICBitmap> source;
-    ComRef<IWICStream> stream;
-    ComRef<IWICBitmapEncoder> encoder;
-    ComRef<IWICBitmapFrameEncode> frame;
-    ComRef<IPropertyBag2> properties;
-    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    return SUCCEEDED(factory->CreateBitmapFromHBITMAP(bitmap, nullptr, WICBitmapIgnoreAlpha,
-                                                      source.out())) &&
-           SUCCEEDED(factory->CreateStream(stream.out())) &&
-           SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
-           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.out())) &&
-           SUCCEEDED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) &&
-           SUCCEEDED(encoder->CreateNewFrame(frame.out(), properties.out())) &&
-           SUCCEEDED(frame->Initialize(properties.get())) &&
-           SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) &&
-           SUCCEEDED(frame->SetPixelFormat(&format)) &&
-           SUCCEEDED(frame->WriteSource(source.get(), nullptr)) && SUCCEEDED(frame->Commit()) &&
-           SUCCEEDED(encoder->Commit());
-}
-
-// The build folder: the test program lives in <build>/tests/ui.
-std::wstring BuildFolderFile(const wchar_t* name) {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    for (int up = 0; up < 3; ++up)
-        folder = folder.substr(0, folder.find_last_of(L"\\/"));
-    return folder + L"\\" + name;
-}
 
 class DemoWindow : public Form {
   public:
@@ -168,9 +110,7 @@ TEST_F(DemoTest, ShowsTheThemedWindowOnScreenAndSavesAScreenshot) {
         EXPECT_EQ(::GetPixel(dc.get(), width / 2, height - 1), style.borderColour);
     }
     ::ReleaseDC(nullptr, screen);
-    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    EXPECT_TRUE(SavePng(bitmap.get(), width, height, BuildFolderFile(L"ui-demo.png")));
-    ::CoUninitialize();
+    EXPECT_TRUE(SaveWindowScreenshot(window.Handle(), "ui-demo.png"));
 }
 
 }  // namespace

@@ -36,6 +36,10 @@ COLORREF ClientPixel(HWND window, int x, int y);
 // Whether any pixel of the window's client area has exactly `colour`.
 bool ClientHasColour(HWND window, COLORREF colour);
 
+// Saves what the screen shows of a window (frame included) as a PNG file in the build
+// folder, for people to look at. The test program must live in <build>/tests/<folder>.
+bool SaveWindowScreenshot(HWND window, const char* fileName);
+
 // Calls `action` once from a thread timer after `delayMs` (inside whatever loop runs).
 void RunLater(std::function<void()> action, int delayMs = 50);
 
