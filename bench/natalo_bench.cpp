@@ -1,5 +1,6 @@
-// natalo-bench: prints how long the address book's heavy operations take on a
-// 100,000-record data file. Run under Wine: `tools/wine-run build/windows/natalo-bench.exe`.
+// natalo-bench: prints how long the heavy operations take on large address books.
+// Figures, not tests. Run under Wine:
+//   tools/with-display build/windows/wineprefix tools/wine-run build/windows/bench/natalo-bench.exe
 #include <windows.h>
 
 #include <chrono>
@@ -9,8 +10,10 @@
 
 #include "addressbook/address_book.h"
 #include "addressbook/address_list.h"
+#include "addressbook/main_window.h"
 #include "platform/win32_environment.h"
 #include "platform/win32_file_system.h"
+#include "ui/application.h"
 
 namespace {
 
@@ -25,8 +28,46 @@ double Seconds(const std::function<void()>& work) {
 }
 
 void Report(const char* what, double seconds) {
-    std::printf("%-46s %8.3f s\n", what, seconds);
+    std::printf("%-52s %8.3f s\n", what, seconds);
 }
+
+// A scratch folder with a data file of `count` varied records, removed at the end.
+class BenchFolder {
+  public:
+    explicit BenchFolder(int count) {
+        char base[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, base);
+        path_ =
+            std::string(base) + "natalo-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
+        ::CreateDirectoryA(path_.c_str(), nullptr);
+        std::string bytes;
+        bytes.reserve(static_cast<std::size_t>(count) * kRecordSize);
+        AddressRecord r;
+        r.Street = "Hauptstraße 1";
+        r.Country = "Germany";
+        for (int i = 0; i < count; ++i) {
+            r.LastName = "Name" + std::to_string((i * 7919LL) % count);
+            r.FirstName = "First" + std::to_string(i);
+            r.City = "City" + std::to_string((i * 104729LL) % 997);
+            r.Birthday = 20000 + (i * 37) % 20000;
+            const RecordBytes record = EncodeRecord(r);
+            bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
+        }
+        UniqueFile file(::CreateFileA(DataPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      0, nullptr));
+        DWORD written = 0;
+        ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    }
+    ~BenchFolder() {
+        ::DeleteFileA(DataPath().c_str());
+        ::RemoveDirectoryA(path_.c_str());
+    }
+    const std::string& Path() const { return path_; }
+    std::string DataPath() const { return path_ + "data.dat"; }
+
+  private:
+    std::string path_;
+};
 
 class NoView : public AddressBookView {
   public:
@@ -34,54 +75,71 @@ class NoView : public AddressBookView {
     void RefreshList() override {}
 };
 
-std::string TempFolder() {
-    char base[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, base);
-    std::string folder =
-        std::string(base) + "natalo-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
+// The address book's core operations, without windows.
+void BenchAddressBookCore() {
+    BenchFolder folder(kRecords);
+    Win32FileSystem files;
+    Win32RegionalSettings settings;
+    DataFile data(files, folder.Path());
+    data.OpenDataFile();
+    AddressList list;
+    Report("core: list rebuild (scan, rows, default order)",
+           Seconds([&] { list.Rebuild(data, settings); }));
+    Report("core: sort by City (lstrcmpA)", Seconds([&] { list.SortByColumn(6, settings); }));
+    Report("core: sort by Birthday (dates)", Seconds([&] { list.SortByColumn(3, settings); }));
+    NoView view;
+    AddressBook book(data, view);
+    Report("core: delete the first record", Seconds([&] { book.DeleteRecord(0); }));
+    book.Pending.FirstName = "New";
+    Report("core: save one record (append and reopen)", Seconds([&] { book.Save(); }));
+}
+
+// The main window over 100,000 records: what the user waits for.
+void BenchMainWindow() {
+    BenchFolder folder(kRecords);
+    Win32Clock clock;
+    Win32RegionalSettings settings;
+    Win32FileSystem files;
+    const Environment environment{clock, settings, files, folder.Path()};
+    std::unique_ptr<TInput> input;
+    Report("main window: creation (open file, fill the list)",
+           Seconds([&] { input = std::make_unique<TInput>(environment); }));
+    input->Show();
+    ui::App().ProcessMessages();
+    Report("main window: RefreshList", Seconds([&] {
+               input->RefreshList();
+               ui::App().ProcessMessages();
+           }));
+    Report("main window: sort by City", Seconds([&] {
+               input->ColumnClick(6);
+               ui::App().ProcessMessages();
+           }));
+    Report("main window: sort by Birthday", Seconds([&] {
+               input->ColumnClick(3);
+               ui::App().ProcessMessages();
+           }));
+    const int firstRecordRow = [&] {
+        for (int row = 0; row < input->lvHeaders().ItemCount(); ++row) {
+            if (input->List().RecordIndexOfRow(row) == 0)
+                return row;
+        }
+        return -1;
+    }();
+    input->lvHeaders().SetSelectedIndex(firstRecordRow);
+    Report("main window: delete the first record (and rebuild)", Seconds([&] {
+               input->DeleteClick();
+               ui::App().ProcessMessages();
+           }));
+    input.reset();
 }
 
 }  // namespace
 
 int main() {
-    const std::string folder = TempFolder();
-    Win32FileSystem files;
-    Win32RegionalSettings settings;
-    {
-        DataFile data(files, folder);
-        data.OpenDataFile();
-
-        Report("write 100,000 records (one write each)", Seconds([&] {
-                   AddressRecord r;
-                   r.Street = "Hauptstraße 1";
-                   r.Country = "Germany";
-                   for (int i = 0; i < kRecords; ++i) {
-                       r.LastName = "Name" + std::to_string((i * 7919) % kRecords);
-                       r.FirstName = "First" + std::to_string(i);
-                       r.City = "City" + std::to_string((i * 104729LL) % 997);
-                       r.Birthday = 20000 + (i * 37) % 20000;
-                       data.WriteRecord(-1, r);
-                   }
-                   data.ResetOpenFile();
-               }));
-
-        AddressList list;
-        Report("address list rebuild (scan, rows, default order)",
-               Seconds([&] { list.Rebuild(data, settings); }));
-        Report("sort by City (locale comparison)",
-               Seconds([&] { list.SortByColumn(6, settings); }));
-        Report("sort by Birthday (dates)", Seconds([&] { list.SortByColumn(3, settings); }));
-
-        NoView view;
-        AddressBook book(data, view);
-        Report("delete the first record", Seconds([&] { book.DeleteRecord(0); }));
-        book.Pending = AddressRecord{};
-        book.Pending.FirstName = "New";
-        Report("save one record (append and reopen)", Seconds([&] { book.Save(); }));
-    }
-    ::DeleteFileA((folder + "data.dat").c_str());
-    ::RemoveDirectoryA(folder.c_str());
+    ui::App().Initialize(::GetModuleHandleA(nullptr));
+    ui::App().SetTitle("Der Zozerodivodurorudu");
+    std::printf("Natalo benchmarks, %d records\n", kRecords);
+    BenchAddressBookCore();
+    BenchMainWindow();
     return 0;
 }
