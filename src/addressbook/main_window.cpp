@@ -158,6 +158,16 @@ TInput::~TInput() {
         Windows().Input = nullptr;
 }
 
+LRESULT TInput::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The program ends only through the tray menu's "&Close": Alt+F4 or the taskbar's
+    // close command only put the window away, like "&Close Window".
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+        Hide();
+        return 0;
+    }
+    return Form::HandleMessage(message, wParam, lParam);
+}
+
 void TInput::FormCreate() {
     book_.RefreshAfterSave = true;
     SetInitialDetails();

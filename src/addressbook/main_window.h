@@ -75,6 +75,9 @@ class TInput : public ui::Form, private AddressBookView {
     int ImportCommand() const { return importCommand_; }
     int ExportCommand() const { return exportCommand_; }
 
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
   private:
     void FormCreate();
     void SetInitialDetails();

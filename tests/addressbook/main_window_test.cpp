@@ -196,6 +196,13 @@ TEST_F(MainWindowTest, CloseWindowOnlyHides) {
     input->cmdClose().Click();
     EXPECT_FALSE(input->Visible());
     EXPECT_FALSE(ui::App().Terminated());
+
+    // Alt+F4 and the taskbar's close command put the window away too.
+    input->Show();
+    ::SendMessageA(input->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(input->Visible());
+    EXPECT_TRUE(input->Exists());
+    EXPECT_FALSE(ui::App().Terminated());
 }
 
 TEST_F(MainWindowTest, TransparencyMakesTheWindowLayered) {
