@@ -134,10 +134,10 @@ TInput::TInput(const Environment& environment)
     lvHeaders_.OnContextMenu([this](int, POINT point) { listMenu_.Popup(Handle(), point); });
 
     for (std::size_t i = 0; i < kDetails.size(); ++i) {
-        const DetailSpec& spec = kDetails[i];
-        details_[i] = std::make_unique<ui::Label>(*this, InPanel(spec.left, spec.top, 0, 0),
-                                                  spec.initialText);
-        if (spec.bold)
+        const DetailSpec& detail = kDetails[i];
+        details_[i] = std::make_unique<ui::Label>(*this, InPanel(detail.left, detail.top, 0, 0),
+                                                  detail.initialText);
+        if (detail.bold)
             details_[i]->SetFont(ui::FontSpec::Points("MS Sans Serif", 8).Bold());
     }
 

@@ -5,16 +5,16 @@
 namespace natalo::ui {
 
 FontSpec FontSpec::Points(std::string face, int points) {
-    FontSpec spec;
-    spec.face = std::move(face);
-    spec.size = points;
-    return spec;
+    FontSpec font;
+    font.face = std::move(face);
+    font.size = points;
+    return font;
 }
 
 FontSpec FontSpec::Pixels(std::string face, int pixels) {
-    FontSpec spec = Points(std::move(face), pixels);
-    spec.inPixels = true;
-    return spec;
+    FontSpec font = Points(std::move(face), pixels);
+    font.inPixels = true;
+    return font;
 }
 
 FontSpec FontSpec::FromFont(HFONT font) {
@@ -23,11 +23,11 @@ FontSpec FontSpec::FromFont(HFONT font) {
         font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
         ::GetObjectA(font, sizeof log, &log);
     }
-    FontSpec spec = Pixels(log.lfFaceName, log.lfHeight < 0 ? -log.lfHeight : log.lfHeight);
-    spec.bold = log.lfWeight >= FW_BOLD;
-    spec.italic = log.lfItalic != 0;
-    spec.underline = log.lfUnderline != 0;
-    return spec;
+    FontSpec font = Pixels(log.lfFaceName, log.lfHeight < 0 ? -log.lfHeight : log.lfHeight);
+    font.bold = log.lfWeight >= FW_BOLD;
+    font.italic = log.lfItalic != 0;
+    font.underline = log.lfUnderline != 0;
+    return font;
 }
 
 FontSpec FontSpec::Bold(bool on) const {
@@ -42,23 +42,23 @@ FontSpec FontSpec::Underlined(bool on) const {
     return copy;
 }
 
-HFONT CachedFont(const FontSpec& spec) {
+HFONT CachedFont(const FontSpec& font) {
     static std::map<FontSpec, UniqueFont> fonts;
-    auto found = fonts.find(spec);
+    auto found = fonts.find(font);
     if (found != fonts.end())
         return found->second.get();
-    int height = -spec.size;
-    if (!spec.inPixels) {
+    int height = -font.size;
+    if (!font.inPixels) {
         HDC screen = ::GetDC(nullptr);
-        height = -::MulDiv(spec.size, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+        height = -::MulDiv(font.size, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
         ::ReleaseDC(nullptr, screen);
     }
-    UniqueFont font(::CreateFontA(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic,
-                                  spec.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    UniqueFont font(::CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
+                                  font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                  spec.face.c_str()));
+                                  font.face.c_str()));
     HFONT handle = font.get();
-    fonts.emplace(spec, std::move(font));
+    fonts.emplace(font, std::move(font));
     return handle;
 }
 
