@@ -23,11 +23,11 @@ FontSpec FontSpec::FromFont(HFONT font) {
         font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
         ::GetObjectA(font, sizeof log, &log);
     }
-    FontSpec font = Pixels(log.lfFaceName, log.lfHeight < 0 ? -log.lfHeight : log.lfHeight);
-    font.bold = log.lfWeight >= FW_BOLD;
-    font.italic = log.lfItalic != 0;
-    font.underline = log.lfUnderline != 0;
-    return font;
+    FontSpec described = Pixels(log.lfFaceName, log.lfHeight < 0 ? -log.lfHeight : log.lfHeight);
+    described.bold = log.lfWeight >= FW_BOLD;
+    described.italic = log.lfItalic != 0;
+    described.underline = log.lfUnderline != 0;
+    return described;
 }
 
 FontSpec FontSpec::Bold(bool on) const {
@@ -53,12 +53,12 @@ HFONT CachedFont(const FontSpec& font) {
         height = -::MulDiv(font.size, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
         ::ReleaseDC(nullptr, screen);
     }
-    UniqueFont font(::CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
-                                  font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                  font.face.c_str()));
-    HFONT handle = font.get();
-    fonts.emplace(font, std::move(font));
+    UniqueFont created(::CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
+                                     font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH | FF_DONTCARE, font.face.c_str()));
+    HFONT handle = created.get();
+    fonts.emplace(font, std::move(created));
     return handle;
 }
 

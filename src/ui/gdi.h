@@ -33,7 +33,7 @@ struct FontSpec {
 };
 
 // The shared font for a description, kept until the process ends.
-HFONT CachedFont(const FontSpec& spec);
+HFONT CachedFont(const FontSpec& font);
 // A shared solid brush of a colour, kept until the process ends.
 HBRUSH CachedBrush(COLORREF colour);
 
