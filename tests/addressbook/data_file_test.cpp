@@ -6,6 +6,7 @@
 
 #include "platform/io_error.h"
 #include "support/fake_file_system.h"
+#include "support/io_error_code.h"
 #include "support/records.h"
 
 namespace natalo {
@@ -25,15 +26,6 @@ class DataFileTest : public ::testing::Test {
         file.ScanRecords(
             [&](std::size_t, const AddressRecord& r) { names.push_back(r.FirstName); });
         return names;
-    }
-
-    int ErrorCodeOf(const std::function<void()>& operation) {
-        try {
-            operation();
-        } catch (const EInOutError& e) {
-            return e.ErrorCode();
-        }
-        return 0;
     }
 
     FakeFileSystem fs;
@@ -75,7 +67,7 @@ TEST_F(DataFileTest, PartialTailIsIgnoredByCountButFailsTheScanAfterWholeRecords
     file.OpenDataFile();
     EXPECT_EQ(file.RecordCount(), 2u);
     std::vector<std::string> names;
-    EXPECT_EQ(ErrorCodeOf([&] {
+    EXPECT_EQ(testing::IoErrorCodeOf([&] {
                   file.ScanRecords(
                       [&](std::size_t, const AddressRecord& r) { names.push_back(r.FirstName); });
               }),
@@ -158,13 +150,14 @@ TEST_F(DataFileTest, DeleteBeyondTheEndChangesNothing) {
 TEST_F(DataFileTest, RefusedOpenLeavesTheFileClosedAndLaterOperationsFailWith103) {
     fs.Put(kPath, FileOf({Person("A")}));
     fs.RefuseOpen(kPath, kIoAccessDenied);
-    EXPECT_EQ(ErrorCodeOf([&] { file.OpenDataFile(); }), kIoAccessDenied);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.OpenDataFile(); }), kIoAccessDenied);
     EXPECT_FALSE(file.IsOpen());
-    EXPECT_EQ(ErrorCodeOf([&] { file.ScanRecords([](std::size_t, const AddressRecord&) {}); }),
-              kIoFileNotOpen);
-    EXPECT_EQ(ErrorCodeOf([&] { file.ReadRecord(0); }), kIoFileNotOpen);
-    EXPECT_EQ(ErrorCodeOf([&] { file.WriteRecord(-1, Person("B")); }), kIoFileNotOpen);
-    EXPECT_EQ(ErrorCodeOf([&] { file.DeleteRecord(0); }), kIoFileNotOpen);
+    EXPECT_EQ(
+        testing::IoErrorCodeOf([&] { file.ScanRecords([](std::size_t, const AddressRecord&) {}); }),
+        kIoFileNotOpen);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.ReadRecord(0); }), kIoFileNotOpen);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.WriteRecord(-1, Person("B")); }), kIoFileNotOpen);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.DeleteRecord(0); }), kIoFileNotOpen);
     EXPECT_EQ(fs.Content(kPath), FileOf({Person("A")}));
 }
 
@@ -172,7 +165,7 @@ TEST_F(DataFileTest, VanishedFileFailsTheReopenWithFileNotFound) {
     file.OpenDataFile();
     file.WriteRecord(-1, Person("A"));
     fs.Remove(kPath);
-    EXPECT_EQ(ErrorCodeOf([&] { file.ResetOpenFile(); }), kIoFileNotFound);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.ResetOpenFile(); }), kIoFileNotFound);
     EXPECT_FALSE(file.IsOpen());
 }
 
@@ -180,7 +173,7 @@ TEST_F(DataFileTest, ShortWriteFailsWithDiskFullAndKeepsEarlierRecords) {
     fs.Put(kPath, FileOf({Person("A")}));
     file.OpenDataFile();
     fs.LimitFileSize(kRecordSize + 100);
-    EXPECT_EQ(ErrorCodeOf([&] { file.WriteRecord(-1, Person("B")); }), kIoDiskFull);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.WriteRecord(-1, Person("B")); }), kIoDiskFull);
     fs.LimitFileSize(std::nullopt);
     EXPECT_EQ(file.ReadRecord(0).FirstName, "A");
 }
@@ -188,7 +181,7 @@ TEST_F(DataFileTest, ShortWriteFailsWithDiskFullAndKeepsEarlierRecords) {
 TEST_F(DataFileTest, ReadPastTheEndFails) {
     fs.Put(kPath, FileOf({Person("A")}));
     file.OpenDataFile();
-    EXPECT_EQ(ErrorCodeOf([&] { file.ReadRecord(1); }), kIoReadPastEnd);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.ReadRecord(1); }), kIoReadPastEnd);
 }
 
 TEST(IoErrorMessages, GermanTextsByCode) {

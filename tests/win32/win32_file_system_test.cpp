@@ -6,6 +6,7 @@
 #include "platform/io_error.h"
 #include "platform/win32_environment.h"
 #include "platform/win32_handle.h"
+#include "support/io_error_code.h"
 #include "support/records.h"
 #include "win32/temp_folder.h"
 
@@ -14,15 +15,6 @@ namespace {
 
 using testing::Person;
 using testing::TempFolder;
-
-int ErrorCodeOf(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const EInOutError& e) {
-        return e.ErrorCode();
-    }
-    return 0;
-}
 
 TEST(Win32FileSystem, DataFileOnARealDisk) {
     TempFolder folder;
@@ -57,20 +49,22 @@ TEST(Win32FileSystem, FileIsSharedForReadingAndWritingWithOthers) {
 TEST(Win32FileSystem, FailuresCarryThePlatformCodes) {
     TempFolder folder;
     Win32FileSystem files;
-    EXPECT_EQ(ErrorCodeOf([&] { files.Open(folder.File("missing.dat"), OpenMode::kExisting); }),
+    EXPECT_EQ(testing::IoErrorCodeOf(
+                  [&] { files.Open(folder.File("missing.dat"), OpenMode::kExisting); }),
               kIoFileNotFound);
-    EXPECT_EQ(ErrorCodeOf(
+    EXPECT_EQ(testing::IoErrorCodeOf(
                   [&] { files.Open(folder.File("no-such-folder\\data.dat"), OpenMode::kCreate); }),
               kIoPathNotFound);
     testing::WriteWholeFile(folder.File("data.dat"), std::string(368, 'x'));
     ::SetFileAttributesA(folder.File("data.dat").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(ErrorCodeOf([&] { files.Open(folder.File("data.dat"), OpenMode::kExisting); }),
-              kIoAccessDenied);
+    EXPECT_EQ(
+        testing::IoErrorCodeOf([&] { files.Open(folder.File("data.dat"), OpenMode::kExisting); }),
+        kIoAccessDenied);
     EXPECT_NO_THROW(files.Open(folder.File("data.dat"), OpenMode::kReadOnly));
 
     DataFile data(files, folder.Path());
-    EXPECT_EQ(ErrorCodeOf([&] { data.OpenDataFile(); }), kIoAccessDenied);
-    EXPECT_EQ(ErrorCodeOf([&] { data.ReadRecord(0); }), kIoFileNotOpen);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { data.OpenDataFile(); }), kIoAccessDenied);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { data.ReadRecord(0); }), kIoFileNotOpen);
 }
 
 TEST(Win32Environment, ExecutableDirectoryEndsInABackslashAndHoldsTheProgram) {
