@@ -1,0 +1,92 @@
+// TAbout, the About box.
+#include "reminder/about_window.h"
+
+#include <string>
+
+#include "app/program_windows.h"
+#include "reminder/natalo_addresses.h"
+#include "reminder/resource_pictures.h"
+#include "reminder/shell_open.h"
+#include "resource_ids.h"
+
+namespace natalo {
+namespace {
+
+ui::FormOptions AboutOptions() {
+    ui::FormOptions options;
+    options.caption = "About";
+    options.clientWidth = 269;
+    options.clientHeight = 271;
+    options.placement = ui::Placement::CenterOnEveryShow;
+    options.frame.borderColour = RGB(127, 127, 127);
+    options.frame.borderWidth = 1;
+    options.background = RGB(255, 255, 255);
+    return options;
+}
+
+constexpr int kLogoLeft = 44;
+constexpr int kLogoTop = 56;
+constexpr int kFirstAddressTop = 136;
+constexpr int kAddressLineStep = 16;  // five lines from y 136 to y 200
+
+// "http://www.natalo.example/" shows as "www.natalo.example".
+std::string ShownAddress(std::string_view url) {
+    std::string shown(url);
+    if (shown.starts_with("http://"))
+        shown.erase(0, 7);
+    if (shown.ends_with('/'))
+        shown.pop_back();
+    return shown;
+}
+
+}  // namespace
+
+TAbout::TAbout()
+    : Form(AboutOptions()),
+      logo_(LoadJpegResource(IDR_NATALO_LOGO)),
+      webSite_(*this, {103, 224, 0, 0}, ShownAddress(kMakerWebSite)),
+      greetingSite_(*this, {100, 240, 0, 0}, ShownAddress(kGreetingServiceWebSite)) {
+    Windows().About = this;
+    FormCreate();
+}
+
+TAbout::~TAbout() {
+    if (Windows().About == this)
+        Windows().About = nullptr;
+}
+
+void TAbout::FormCreate() {
+    for (std::size_t i = 0; i < addressLines_.size(); ++i) {
+        const int top = kFirstAddressTop + static_cast<int>(i) * kAddressLineStep;
+        auto line = std::make_unique<ui::Label>(*this, ui::Bounds{0, top, 0, 0},
+                                                std::string(kMakerAddressLines[i]));
+        line->SetShowAccelChar(false);
+        if (i == 0)
+            line->SetFont(ui::FontSpec::Points("MS Sans Serif", 8).Bold());
+        // Centred under the logo.
+        ui::Bounds bounds = line->GetBounds();
+        bounds.left = (269 - bounds.width) / 2;
+        line->SetBounds(bounds);
+        // The address is part of the free area: a click on it closes the box too.
+        line->OnClick([this] { Close(); });
+        addressLines_[i] = std::move(line);
+    }
+    for (ui::LinkLabel* link : {&webSite_, &greetingSite_})
+        link->SetHoverColour(RGB(255, 0, 0));
+    webSite_.OnClick([] { ShellOpen(std::string(kMakerWebSite)); });
+    greetingSite_.OnClick([] { ShellOpen(std::string(kGreetingServiceWebSite)); });
+}
+
+void TAbout::Paint(HDC dc) {
+    DrawBitmap(dc, logo_.get(), kLogoLeft, kLogoTop);
+}
+
+LRESULT TAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONUP) {
+        Close();
+        return 0;
+    }
+    return Form::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace natalo

@@ -1,0 +1,18 @@
+// What each build of the birthday schedule leaves for the rest of the program: the link
+// table that the gift and greeting links look their address up in, and the print list
+// that the birthday printout prints. Both are overwritten by every build.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "reminder/greeting_links.h"
+
+namespace natalo {
+
+LinkTable& ProgramLinkTable();
+
+// Two lines per person in calendar order: day and month, then the name.
+std::vector<std::string>& BirthdayPrintList();
+
+}  // namespace natalo

@@ -1,0 +1,264 @@
+// TfrmDisp, the birthday window.
+#include "reminder/birthday_window.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "addressbook/main_window.h"
+#include "app/program_windows.h"
+#include "platform/date_format.h"
+#include "reminder/birthday_lists.h"
+#include "reminder/browser_window.h"
+#include "reminder/natalo_addresses.h"
+#include "reminder/resource_pictures.h"
+#include "reminder/shell_open.h"
+#include "reminder/volume_serial.h"
+#include "resource_ids.h"
+#include "ui/application.h"
+
+namespace natalo {
+namespace {
+
+constexpr char kCaption[] = "   Natalo - The Birthday Manager";
+constexpr COLORREF kBackground = RGB(233, 233, 233);
+constexpr COLORREF kBandTop = RGB(47, 111, 189);
+constexpr COLORREF kBandBottom = RGB(36, 92, 164);
+constexpr int kClientWidth = 372;
+constexpr int kClientHeight = 571;
+constexpr int kBorderWidth = 4;  // 372 + 2 * 4 = the normal outer width of 380
+constexpr int kPictureLeft = 0;
+constexpr int kPictureTop = 32;
+constexpr int kEnlargeSteps = 26;  // 380 + 3 * i for i = 0 .. 25
+constexpr BYTE kOpacity = 240;
+
+ui::FormOptions BirthdayWindowOptions() {
+    ui::FormOptions options;
+    options.caption = kCaption;
+    options.clientWidth = kClientWidth;
+    options.clientHeight = kClientHeight;
+    options.borderIcons = ui::BorderIcons::None();
+    options.alwaysOnTop = true;
+    options.minimumSize = {173, 63};
+    options.placement = ui::Placement::CenterOnEveryShow;
+    // The title band is drawn inside the client area (see Paint), so that the layout's
+    // coordinates are client coordinates; the frame is only the border around it.
+    options.frame.titleHeight = 0;
+    options.frame.showIcon = false;
+    options.frame.borderWidth = kBorderWidth;
+    options.frame.borderColour = kBandBottom;
+    options.background = kBackground;
+    options.font = ui::FontSpec::Pixels("MS Sans Serif", 11);
+    return options;
+}
+
+std::function<void()>& PrintBirthdaysCommand() {
+    static std::function<void()> command;
+    return command;
+}
+
+std::vector<std::unique_ptr<TfrmDisp>>& BirthdayWindows() {
+    static std::vector<std::unique_ptr<TfrmDisp>> windows;
+    return windows;
+}
+
+}  // namespace
+
+TfrmDisp::TfrmDisp(TInput& input)
+    : Form(BirthdayWindowOptions()),
+      input_(input),
+      picture_(LoadJpegResource(IDR_BIRTHDAY_PICTURE)),
+      label3_(*this, {9, 333, 84, 13}, "Recent Birthdays:"),
+      image4_(*this, {252, 509, 33, 33}),
+      image2_(*this, {289, 511, 33, 33}),
+      image3_(*this, {325, 514, 36, 33}),
+      image5_(*this, {341, 466, 20, 31}),
+      image6_(*this, {420, 466, 20, 31}),
+      urlLabel1_(*this, {4, 544, 169, 11}, ""),
+      labels_(std::make_unique<ScheduleLabels>()) {
+    FormCreate();
+}
+
+TfrmDisp::~TfrmDisp() {
+    if (Windows().frmDisp == this)
+        Windows().frmDisp = nullptr;
+}
+
+void TfrmDisp::FormCreate() {
+    label3_.SetFont(ui::FontSpec::Points("MS Sans Serif", 8));
+
+    struct PictureSpec {
+        ui::PictureButton& button;
+        int icon;
+        int size;
+        const char* hint;
+        void (TfrmDisp::*click)();
+    };
+    const PictureSpec pictures[] = {
+        {image4_, IDI_BUTTON_PRINT, 32, "print birthdays", &TfrmDisp::Image4Click},
+        {image2_, IDI_BUTTON_EDIT, 32, "edit birthdays", &TfrmDisp::Button2Click},
+        {image3_, IDI_BUTTON_CLOSE, 32, "close window", &TfrmDisp::Button1Click},
+        {image5_, IDI_BUTTON_ENLARGE, 16, "enlarge window", &TfrmDisp::Image5Click},
+        {image6_, IDI_BUTTON_SHRINK, 16, "make window smaller", &TfrmDisp::Image6Click},
+    };
+    for (const PictureSpec& picture : pictures) {
+        picture.button.SetIcon(ResourceIcon(picture.icon, picture.size));
+        picture.button.SetHint(picture.hint);
+        picture.button.OnClick([this, click = picture.click] { (this->*click)(); });
+    }
+
+    urlLabel1_.SetFont(ui::FontSpec::Pixels("Tahoma", 9).Underlined());
+    urlLabel1_.SetHoverColour(RGB(255, 0, 0));
+    urlLabel1_.SetShowAccelChar(false);
+    urlLabel1_.OnClick([] { ShellOpen(std::string(kMakerWebSite)); });
+
+    SetTransparentForm(Handle(), kOpacity);
+    const Environment& environment = input_.Env();
+    SetFrameCaption(std::string(kCaption) + " - " +
+                    ShortDateText(DateValue(environment.clock.Today()), environment.regional));
+}
+
+void TfrmDisp::FormShow() {
+    const CivilDate today = input_.Env().clock.Today();
+    urlLabel1_.SetText("\xA9 " + std::to_string(kMakerNoticeFirstYear) + "-" +
+                       std::to_string(today.year) + " " + std::string(kMakerName));
+    // A read failure is reported; the window still shows its fixed parts.
+    ui::App().Guard([this] { BuildSchedule(); });
+}
+
+void TfrmDisp::BuildSchedule() {
+    labels_ = std::make_unique<ScheduleLabels>();
+    const Environment& environment = input_.Env();
+    DataFile& data = input_.Data();
+
+    const std::size_t remembered = data.Position();
+    std::vector<AddressRecord> records;
+    data.ScanRecords(
+        [&records](std::size_t, const AddressRecord& record) { records.push_back(record); });
+    data.Seek(remembered);
+
+    const BirthdaySchedule schedule = BuildBirthdaySchedule(
+        records, environment.clock.Today(), environment.regional, VolumeSerialHex());
+    for (const LinkTableEntry& entry : schedule.linkEntries)
+        ProgramLinkTable().Store(entry);
+    BirthdayPrintList() = schedule.printList;
+
+    LinkActions actions;
+    actions.openGift = [this](int index) { OpenWebBrowser(index); };
+    actions.openGreeting = [this](int index) { OpenWebBrowserAutomat(index); };
+    actions.openMail = [](const std::string& url) { ShellOpen(url); };
+    labels_->Build(*this, schedule, actions);
+}
+
+void TfrmDisp::Paint(HDC dc) {
+    const RECT client = ClientRect();
+    const RECT band{0, 0, client.right, kTitleBandHeight};
+    ui::FillVerticalGradient(dc, band, kBandTop, kBandBottom);
+    constexpr int kIconSize = 16;
+    constexpr int kIconLeft = 8;
+    ::DrawIconEx(dc, kIconLeft, (kTitleBandHeight - kIconSize) / 2, ui::ProgramIcon(kIconSize),
+                 kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    RECT text{kIconLeft + kIconSize + 4, 0, client.right - 6, kTitleBandHeight};
+    const std::string caption = FrameCaption();
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, RGB(255, 255, 255));
+    SelectedObject font(dc, ui::CachedFont(ui::FontSpec::Pixels("Tahoma", 13).Bold()));
+    ::DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    DrawBitmap(dc, picture_.get(), kPictureLeft, kPictureTop);
+}
+
+LRESULT TfrmDisp::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = Form::HandleMessage(message, wParam, lParam);
+    if (message == WM_NCHITTEST && result == HTCLIENT) {
+        // The title band drawn in the client area moves the window like a title bar.
+        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        ::ScreenToClient(Handle(), &point);
+        if (point.y < kTitleBandHeight)
+            return HTCAPTION;
+    }
+    return result;
+}
+
+void TfrmDisp::FadeOut() {
+    // A second click during the fade must not start a fade inside the fade.
+    if (fading_)
+        return;
+    fading_ = true;
+    for (int alpha = kOpacity; alpha >= 0 && Exists(); --alpha) {
+        SetTransparentForm(Handle(), static_cast<BYTE>(alpha));
+        ui::App().ProcessMessages();
+    }
+    fading_ = false;
+    Hide();
+}
+
+void TfrmDisp::Button1Click() {
+    FadeOut();
+}
+
+void TfrmDisp::Button2Click() {
+    FadeOut();
+    TInput& input = input_;
+    input.Show();
+    input.SetWindowState(ui::WindowState::Normal);
+}
+
+void TfrmDisp::Image4Click() {
+    if (PrintBirthdaysCommand())
+        PrintBirthdaysCommand()();
+}
+
+void TfrmDisp::Image5Click() {
+    TfrmDisp& latest = Windows().frmDisp ? *Windows().frmDisp : *this;
+    for (int i = 0; i < kEnlargeSteps; ++i)
+        latest.SetOuterWidth(kNormalWidth + 3 * i);
+}
+
+void TfrmDisp::Image6Click() {
+    TfrmDisp& latest = Windows().frmDisp ? *Windows().frmDisp : *this;
+    latest.SetOuterWidth(kNormalWidth);
+}
+
+void TfrmDisp::OpenWebBrowser(int linkIndex) {
+    if (const LinkRecord* entry = ProgramLinkTable().Find(linkIndex))
+        OpenInBrowserWindow(entry->GiftUrl());
+}
+
+void TfrmDisp::OpenWebBrowserAutomat(int linkIndex) {
+    if (const LinkRecord* entry = ProgramLinkTable().Find(linkIndex))
+        OpenInBrowserWindow(entry->GreetingUrl());
+}
+
+void TfrmDisp::OpenInBrowserWindow(const std::string& url) {
+    TForm3* browser = Windows().Form3;
+    const bool shownHere = browser ? browser->Navigate(url) : (ShellOpen(url), false);
+    if (TfrmDisp* current = Windows().frmDisp)
+        current->Hide();
+    else
+        Hide();
+    if (shownHere)
+        browser->Show();
+}
+
+void SetPrintBirthdaysCommand(std::function<void()> command) {
+    PrintBirthdaysCommand() = std::move(command);
+}
+
+TfrmDisp& ShowNewBirthdayWindow(TInput& input) {
+    auto& windows = BirthdayWindows();
+    std::erase_if(windows, [](const std::unique_ptr<TfrmDisp>& window) {
+        return !window->Fading() && !window->Visible() && window.get() != Windows().frmDisp;
+    });
+    windows.push_back(std::make_unique<TfrmDisp>(input));
+    TfrmDisp& created = *windows.back();
+    Windows().frmDisp = &created;
+    created.Show();
+    return created;
+}
+
+void FreeBirthdayWindows() {
+    Windows().frmDisp = nullptr;
+    BirthdayWindows().clear();
+}
+
+}  // namespace natalo

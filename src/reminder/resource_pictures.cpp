@@ -1,0 +1,104 @@
+#include "reminder/resource_pictures.h"
+
+#include <wincodec.h>
+
+#include <cstring>
+
+#include "reminder/com_ref.h"
+
+namespace natalo {
+namespace {
+
+struct ResourceBytes {
+    const void* data = nullptr;
+    DWORD size = 0;
+};
+
+ResourceBytes FindRawResource(int id) {
+    HMODULE module = ::GetModuleHandleA(nullptr);
+    HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    if (!found)
+        return {};
+    HGLOBAL loaded = ::LoadResource(module, found);  // not to be freed: part of the module
+    if (!loaded)
+        return {};
+    return {::LockResource(loaded), ::SizeofResource(module, found)};
+}
+
+UniqueBitmap DecodeWithWic(const ResourceBytes& bytes) {
+    ComRef<IWICImagingFactory> factory;
+    if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IWICImagingFactory, factory.outVoid()))) {
+        return {};
+    }
+    ComRef<IWICStream> stream;
+    ComRef<IWICBitmapDecoder> decoder;
+    ComRef<IWICBitmapFrameDecode> frame;
+    ComRef<IWICFormatConverter> converter;
+    // WIC only reads the memory; the interface merely lacks the const.
+    auto* data = static_cast<BYTE*>(const_cast<void*>(bytes.data));
+    if (FAILED(factory->CreateStream(stream.out())) ||
+        FAILED(stream->InitializeFromMemory(data, bytes.size)) ||
+        FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, decoder.out())) ||
+        FAILED(decoder->GetFrame(0, frame.out())) ||
+        FAILED(factory->CreateFormatConverter(converter.out())) ||
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom))) {
+        return {};
+    }
+    UINT width = 0, height = 0;
+    if (FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 || width > 4096 ||
+        height > 4096) {
+        return {};
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC delivers rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits)
+        return {};
+    const UINT stride = width * 4;
+    if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits))))
+        return {};
+    return bitmap;
+}
+
+}  // namespace
+
+HICON ResourceIcon(int id, int size) {
+    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                           IMAGE_ICON, size, size, LR_SHARED));
+}
+
+UniqueBitmap LoadJpegResource(int id) {
+    const ResourceBytes bytes = FindRawResource(id);
+    if (!bytes.data || bytes.size == 0)
+        return {};
+    ComApartment com;
+    return DecodeWithWic(bytes);
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || !::GetObjectA(bitmap, sizeof info, &info))
+        return {0, 0};
+    return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
+}
+
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
+    const SIZE size = BitmapSize(bitmap);
+    if (size.cx == 0)
+        return;
+    UniqueMemoryDc source(::CreateCompatibleDC(dc));
+    SelectedObject selected(source.get(), bitmap);
+    ::BitBlt(dc, x, y, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace natalo
