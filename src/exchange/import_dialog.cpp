@@ -88,8 +88,10 @@ void TfrmImport::CancelClick() {
 
 void TfrmImport::OnClose(ui::CloseAction& action) {
     Form::OnClose(action);
+    // A list that cannot be read again (the data file could not be reopened) is
+    // reported, but the dialog still closes: the user must not be held in it.
     if (TInput* input = Windows().Input)
-        input->RefreshList();
+        ui::App().Guard([input] { input->RefreshList(); });
 }
 
 void TfrmImport::ShowMainWindow() {

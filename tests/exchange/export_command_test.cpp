@@ -1,0 +1,135 @@
+// The Export command as a real window under Wine: the file it writes, its failures, the
+// save dialog it shows, and an exported file imported again.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <dlgs.h>
+
+#include "exchange/exchange_window_fixture.h"
+#include "platform/io_error.h"
+
+namespace natalo {
+namespace {
+
+using testing::FileSizeOf;
+using testing::Person;
+using testing::ReadWholeFile;
+using testing::WriteWholeFile;
+
+const std::vector<std::string> kSaved{"Daten gespeichert!"};
+
+class ExportCommandTest : public testing::ExchangeWindowTest {
+  protected:
+    AddressRecord Anna() const {
+        AddressRecord anna = Person("Anna", "Berg", {1971, 4, 3}, "w");
+        anna.City = "Bonn";
+        return anna;
+    }
+};
+
+TEST_F(ExportCommandTest, WritesOneLinePerRecordOverTheFormerContent) {
+    AddressRecord noDate = Person("Ben", "Cole", {1970, 1, 1}, "");
+    noDate.Birthday = DateValue({2999, 1, 1});
+    Start({Anna(), noDate});
+    chosenFile = folder.File("export.txt");
+    WriteWholeFile(*chosenFile, std::string(5000, 'x'));
+    ExportThroughMenu();
+    EXPECT_EQ(ReadWholeFile(*chosenFile),
+              "Anna;Berg;03.04.1971;w;;;Bonn;;;;;;;\r\nBen;Cole;01.01.2999;;;;;;;;;;;\r\n");
+    EXPECT_EQ(messages.texts, kSaved);
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(ExportCommandTest, EmptyAddressBookGivesAnEmptyFile) {
+    Start();
+    chosenFile = folder.File("export.txt");
+    ExportThroughMenu();
+    EXPECT_EQ(FileSizeOf(*chosenFile), 0);
+    EXPECT_EQ(messages.texts, kSaved);
+}
+
+TEST_F(ExportCommandTest, CancelWritesNothing) {
+    Start({Anna()});
+    chosenFile = std::nullopt;
+    ExportThroughMenu();
+    chosenFile = "";
+    ExportThroughMenu();
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(ExportCommandTest, FileThatCannotBeCreatedGivesTheErrorAndNoSuccessMessage) {
+    Start({Anna()});
+    chosenFile = folder.File("no such folder\\export.txt");
+    ExportThroughMenu();
+    EXPECT_EQ(errors_, (std::vector<std::string>{IoErrorMessage(kIoPathNotFound) + "."}));
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(ExportCommandTest, DataFileReadErrorWritesNoFile) {
+    // A damaged tail: part of a record behind the whole ones.
+    const auto bytes = testing::FileOf({Anna(), Anna()});
+    StartWithBytes(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()) +
+                   std::string(100, 'x'));
+    errors_.clear();  // the list at start-up stopped at the tail as well
+    chosenFile = folder.File("export.txt");
+    ExportThroughMenu();
+    EXPECT_EQ(errors_, (std::vector<std::string>{IoErrorMessage(kIoReadPastEnd) + "."}));
+    EXPECT_EQ(FileSizeOf(*chosenFile), -1);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(ExportCommandTest, ExportedFileImportedAgainAppendsAnEqualCopy) {
+    AddressRecord full = Anna();
+    full.Street = "Königsallee 1";
+    full.Zip = "40212";
+    full.Country = "Deutschland";
+    full.Phone = "0211 1";
+    full.Fax = "0211 2";
+    full.Mobile = "0171 3";
+    full.Email = "anna@example.de";
+    full.Url = "www.example.de/anna";
+    AddressRecord noDate = Person("Zoë", "Åberg", {1970, 1, 1}, "m");
+    noDate.Birthday = DateValue({2999, 1, 1});
+    const std::vector<AddressRecord> people{full, noDate, Person("Carl", "", {2000, 2, 29}, "")};
+    Start(people);
+    chosenFile = folder.File("export.txt");
+    ExportThroughMenu();
+    dialog->cmdOpenFile().Click();
+    ImportThroughCommand(std::nullopt);
+    ASSERT_EQ(RecordsOnDisk(), 2 * people.size());
+    for (std::size_t i = 0; i < people.size(); ++i)
+        EXPECT_EQ(RecordOnDisk(people.size() + i), RecordOnDisk(i)) << i;
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{kSaved[0], kSaved[0]}));
+    EXPECT_TRUE(errors_.empty());
+}
+
+// The real save dialog: it suggests "export.txt", and a name typed without extension gets
+// ".txt".
+TEST_F(ExportCommandTest, SaveDialogSuggestsTheNameAndAddsTheExtension) {
+    Start();
+    std::string suggested;
+    const std::string typed = folder.File("birthdays");
+    ui::testing::RunLater([&] {
+        HWND box = nullptr;
+        ui::testing::PumpUntil([&] {
+            box = ::FindWindowA("#32770", nullptr);
+            return box && ::IsWindowVisible(box);
+        });
+        if (!box)
+            return;
+        char name[MAX_PATH] = {};
+        HWND nameBox =
+            ::GetDlgItem(box, cmb13) ? ::GetDlgItem(box, cmb13) : ::GetDlgItem(box, edt1);
+        ::GetWindowTextA(nameBox, name, sizeof name);
+        suggested = name;
+        ::SetWindowTextA(nameBox, typed.c_str());
+        ::SendMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    const std::optional<std::string> chosen = ShowExportSaveDialog(input->Handle());
+    EXPECT_EQ(suggested, "export.txt");
+    EXPECT_EQ(chosen, typed + ".txt");
+}
+
+}  // namespace
+}  // namespace natalo
