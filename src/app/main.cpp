@@ -11,6 +11,10 @@
 #include "exchange/import_dialog.h"
 #include "platform/win32_environment.h"
 #include "platform/win32_file_system.h"
+#include "reminder/about_window.h"
+#include "reminder/birthday_window.h"
+#include "reminder/browser_window.h"
+#include "reminder/tell_a_friend_window.h"
 #include "ui/application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -36,10 +40,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         auto input = std::make_unique<TInput>(environment);
         auto frmerf = std::make_unique<Tfrmerf>();
         auto frmImport = std::make_unique<TfrmImport>(environment);
+        auto form1 = std::make_unique<TForm1>();
+        auto form3 = std::make_unique<TForm3>();
+        auto about = std::make_unique<TAbout>();
+        // The birthday windows go before the main window whose data file they read.
+        struct BirthdayWindowsOwner {
+            ~BirthdayWindowsOwner() { FreeBirthdayWindows(); }
+        } birthdayWindows;
         {
             // Opened (created when missing) and closed again; without the rights to
             // create it, start-up goes on unchanged.
             ProgramKey programKey;
+            ShowNewBirthdayWindow(*input);
         }
         app.Run();
         return 0;

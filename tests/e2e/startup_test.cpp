@@ -40,6 +40,18 @@ class StartupTest : public ::testing::Test {
         EXPECT_TRUE(testing::WaitUntil([&] { return !::IsWindow(box); }));
         return text;
     }
+    // The birthday window wears the same caption: the main window is the one with the list.
+    static HWND MainWindow(const RunningProgram& program) {
+        for (HWND window : program.Windows()) {
+            if (testing::WindowText(window) != kMainWindowCaption)
+                continue;
+            for (HWND child : testing::ChildWindows(window)) {
+                if (testing::ClassNameOf(child) == "SysListView32")
+                    return window;
+            }
+        }
+        return nullptr;
+    }
     static std::string RandomBytes(std::size_t size, unsigned seed) {
         std::mt19937 random(seed);
         std::string bytes(size, '\0');
@@ -55,8 +67,7 @@ TEST_F(StartupTest, CreatesItsDataFileNextToItselfAndKeepsTheMainWindowHidden) {
     auto program = Start();
     ASSERT_TRUE(testing::WaitUntil([&] { return testing::FileSizeOf(DataPath()) == 0; }));
     HWND main = nullptr;
-    ASSERT_TRUE(testing::WaitUntil(
-        [&] { return (main = program->FindWindowByText(kMainWindowCaption)) != nullptr; }));
+    ASSERT_TRUE(testing::WaitUntil([&] { return (main = MainWindow(*program)) != nullptr; }));
     EXPECT_FALSE(::IsWindowVisible(main));
     EXPECT_EQ(StartupError(*program, 500ms), "");
     EXPECT_FALSE(program->HasEnded());
