@@ -1,10 +1,129 @@
 // The main window's tray icon, tray menu, daily timer and autostart entry.
+#include "addressbook/tray_menu.h"
+
+#include <commctrl.h>
+
+#include <map>
+
 #include "addressbook/main_window.h"
+#include "platform/win32_environment.h"
+#include "trayicon/simple_timer_handler.h"
+#include "ui/application.h"
+#include "ui/message_dialog.h"
 
 namespace natalo {
+namespace {
 
-// Not built yet: no tray icon, and "Start with Windows" is never read.
-void TInput::CreateTrayIcon() {}
-void TInput::ReadAutostartState() {}
+constexpr UINT_PTR kDestroyWatchId = 0x7A50;
+
+std::map<const TInput*, std::unique_ptr<MainWindowTray>>& Trays() {
+    static std::map<const TInput*, std::unique_ptr<MainWindowTray>> trays;
+    return trays;
+}
+
+}  // namespace
+
+// Frees the tray when the main window is destroyed: the tray must not outlive the window
+// whose commands its icon, menu and timer run.
+class MainWindowTray::DestroyWatch {
+  public:
+    explicit DestroyWatch(const TInput& window) : window_(window.Handle()) {
+        ::SetWindowSubclass(window_, &DestroyWatch::Procedure, kDestroyWatchId,
+                            reinterpret_cast<DWORD_PTR>(&window));
+    }
+    ~DestroyWatch() { ::RemoveWindowSubclass(window_, &DestroyWatch::Procedure, kDestroyWatchId); }
+    DestroyWatch(const DestroyWatch&) = delete;
+    DestroyWatch& operator=(const DestroyWatch&) = delete;
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR input) {
+        if (message == WM_DESTROY)
+            Trays().erase(reinterpret_cast<const TInput*>(input));
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+
+    HWND window_;
+};
+
+MainWindowTray::MainWindowTray(TInput& window)
+    : window_(window),
+      destroyWatch_(std::make_unique<DestroyWatch>(window)),
+      trayIcon_(&window),
+      timer_(MakeSimpleTimer(kDailyCheckInterval, [this] { Timer1Timer(); })),
+      autostart_(ExecutablePath()) {
+    showBirthdaysItem_ = menu_.AddItem("Show Birthdays", [this] { window_.ShowBirthdays(); });
+    editAddressListItem_ = menu_.AddItem("Edit address list", [this] { EditAddressListClick(); });
+    menu_.AddSeparator();
+    startWithWindowsItem_ =
+        menu_.AddItem("Start with Windows", [this] { StartWithWindowsClick(); });
+    menu_.AddSeparator();
+    aboutItem_ = menu_.AddItem("About", [this] { window_.cmdAboutClick(); });
+    menu_.AddSeparator();
+    closeItem_ = menu_.AddItem("&Close", [this] { CloseClick(); });
+
+    trayIcon_.SetIcon(ui::ProgramIcon(16));
+    trayIcon_.SetPopupMenu(&menu_);
+    trayIcon_.SetMinimizeToTray(true);
+    trayIcon_.OnClick = [this] { window_.ShowBirthdays(); };
+    trayIcon_.OnDblClick = [this] { TrayIconDblClick(); };
+    trayIcon_.SetIconVisible(true);
+    trayIcon_.Loaded();
+
+    timer_->SetEnabled(true);
+}
+
+MainWindowTray::~MainWindowTray() = default;
+
+MainWindowTray* MainWindowTray::Of(const TInput& window) {
+    auto found = Trays().find(&window);
+    return found == Trays().end() ? nullptr : found->second.get();
+}
+
+void MainWindowTray::ReadAutostartState() {
+    menu_.SetChecked(startWithWindowsItem_, autostart_.IsOn());
+}
+
+void MainWindowTray::TrayIconDblClick() {
+    window_.Show();
+    window_.SetWindowState(ui::WindowState::Normal);
+}
+
+void MainWindowTray::EditAddressListClick() {
+    window_.HideBirthdayWindow();
+    window_.Show();
+    window_.SetWindowState(ui::WindowState::Normal);
+}
+
+// The check mark changes first; a failed write is reported with the mark already set.
+void MainWindowTray::StartWithWindowsClick() {
+    const bool switchOn = !menu_.Checked(startWithWindowsItem_);
+    menu_.SetChecked(startWithWindowsItem_, switchOn);
+    if (switchOn)
+        autostart_.SwitchOn();
+    else
+        autostart_.SwitchOff();
+}
+
+void MainWindowTray::CloseClick() {
+    ui::MessageDialog confirmation("Close", "Do you really wan't to close the program?",
+                                   ui::MessageIcon::Warning, {{"Yes", 1}, {"No", 2}});
+    if (confirmation.ShowModal() == 1)
+        window_.Close();
+}
+
+void MainWindowTray::Timer1Timer() {
+    window_.ShowBirthdays();
+}
+
+void TInput::CreateTrayIcon() {
+    Trays().erase(this);
+    Trays().emplace(this, std::make_unique<MainWindowTray>(*this));
+}
+
+void TInput::ReadAutostartState() {
+    if (MainWindowTray* tray = MainWindowTray::Of(*this))
+        tray->ReadAutostartState();
+}
 
 }  // namespace natalo
