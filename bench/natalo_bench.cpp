@@ -11,6 +11,10 @@
 #include "addressbook/address_book.h"
 #include "addressbook/address_list.h"
 #include "addressbook/main_window.h"
+#include "exchange/address_export.h"
+#include "exchange/address_import.h"
+#include "exchange/import_dialog.h"
+#include "platform/date_format.h"
 #include "platform/win32_environment.h"
 #include "platform/win32_file_system.h"
 #include "ui/application.h"
@@ -133,6 +137,49 @@ void BenchMainWindow() {
     input.reset();
 }
 
+void CALLBACK AnswerInformationMessage(HWND, UINT, UINT_PTR, DWORD) {
+    if (HWND box = ::FindWindowA("#32770", "Information"))
+        ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+}
+
+// The Data menu's export over 100,000 records, and an import of 10,000 lines through the
+// import dialog's text box and the main window's Save (a write and a reopen per record).
+void BenchExchange() {
+    Win32Clock clock;
+    Win32RegionalSettings settings;
+    Win32FileSystem files;
+    {
+        BenchFolder folder(kRecords);
+        DataFile data(files, folder.Path());
+        data.OpenDataFile();
+        const std::string exportPath = folder.Path() + "export.txt";
+        Report("export: 100,000 records to a list file",
+               Seconds([&] { ExportAddresses(data, settings, files, exportPath); }));
+        ::DeleteFileA(exportPath.c_str());
+    }
+    BenchFolder folder(0);
+    const Environment environment{clock, settings, files, folder.Path()};
+    auto input = std::make_unique<TInput>(environment);
+    auto dialog = std::make_unique<TfrmImport>(environment);
+    const std::string birthday = ShortDateText(DateValue({1971, 4, 3}), settings);
+    std::string list;
+    for (int i = 0; i < 10000; ++i) {
+        list += "First" + std::to_string(i) + ";Name" + std::to_string(i % 997) + ";" + birthday +
+                ";m;Hauptstraße 1;12345;City;Germany;0228 1;;0171 2;a@b.de;;\r\n";
+    }
+    Report("import: 10,000 lines into the text box",
+           Seconds([&] { dialog->Import().SetText(list); }));
+    // "Import" as the user clicks it: every line saved, "Daten gespeichert!" (answered
+    // at once), the dialog closed and the list rebuilt.
+    const UINT_PTR answer = ::SetTimer(nullptr, 0, 10, &AnswerInformationMessage);
+    PrepareImport(input->Book());
+    Report("import: 10,000 lines saved, then the list rebuilt",
+           Seconds([&] { dialog->cmdImport().Click(); }));
+    ::KillTimer(nullptr, answer);
+    dialog.reset();
+    input.reset();
+}
+
 }  // namespace
 
 int main() {
@@ -141,5 +188,6 @@ int main() {
     std::printf("Natalo benchmarks, %d records\n", kRecords);
     BenchAddressBookCore();
     BenchMainWindow();
+    BenchExchange();
     return 0;
 }

@@ -1,6 +1,9 @@
 // TfrmImport, the import dialog.
 #include "exchange/import_dialog.h"
 
+#include <optional>
+#include <string_view>
+
 #include "addressbook/main_window.h"
 #include "app/program_windows.h"
 #include "exchange/address_import.h"
@@ -27,6 +30,39 @@ constexpr char kFormatText[] =
     "First Name;LastName;Birthday;Gender;Address;ZIP;City;Country;Tel;Fax;Mobile;email;Url;";
 constexpr char kCutAtNulText[] =
     "The file contains a NUL character. Only the text in front of it was loaded.";
+
+// Keeps the last saved record instead of showing each one: filling the main window's
+// details panel for every line would make a list of thousands of lines take minutes.
+class LastRecordView : public AddressBookView {
+  public:
+    void ShowRecordDetails(const AddressRecord& record) override { last = record; }
+    void RefreshList() override {}
+
+    std::optional<AddressRecord> last;
+};
+
+// The import through the main window's data file and Save, with the program's staging
+// values handed over and back; the details panel shows the last record saved (or tried),
+// also when a save failed.
+void ImportIntoMainWindow(std::string_view text, TInput& input, const Environment& environment) {
+    LastRecordView view;
+    AddressBook book(input.Data(), view);
+    AddressBook& programBook = input.Book();
+    book.RecordIndex = programBook.RecordIndex;
+    struct HandBack {
+        AddressBook& from;
+        AddressBook& to;
+        LastRecordView& view;
+        TInput& input;
+        ~HandBack() {
+            to.Pending = from.Pending;
+            to.RecordIndex = from.RecordIndex;
+            if (view.last)
+                input.ShowRecordDetails(*view.last);
+        }
+    } handBack{book, programBook, view, input};
+    ImportAddresses(text, book, environment.regional, environment.clock.Today());
+}
 
 }  // namespace
 
@@ -75,7 +111,7 @@ void TfrmImport::ImportClick() {
     const std::string text = import_.Text();
     // A failed save throws out of here: the records before it stay, there is no message
     // and the dialog stays open.
-    ImportAddresses(text, input->Book(), environment_.regional, environment_.clock.Today());
+    ImportIntoMainWindow(text, *input, environment_);
     ui::ShowMessage("Information", "Daten gespeichert!");
     Close();
     ShowMainWindow();

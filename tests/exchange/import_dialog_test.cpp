@@ -48,6 +48,16 @@ TEST_F(ImportDialogTest, LaidOutAsDesigned) {
               ::GetParent(ui::testing::FindChild(dialog->Handle(), "NataloLabel", "Format:")));
 }
 
+// For people to look at: build/<preset>/import-dialog.png.
+TEST_F(ImportDialogTest, Screenshot) {
+    Start();
+    dialog->Import().SetText(std::string(kAnnaLine) + "\r\nBen;Cole;12.08.1985;m;;;Köln\r\n");
+    dialog->Show();
+    ui::testing::Pump(300);
+    EXPECT_TRUE(ui::testing::SaveWindowScreenshot(dialog->Handle(), "import-dialog.png"));
+    dialog->Hide();
+}
+
 TEST_F(ImportDialogTest, AppendsOneRecordPerNonEmptyLineAndReturnsToTheMainWindow) {
     Start({Person("Existing")});
     ImportThroughCommand(std::string(kAnnaLine) +
@@ -77,6 +87,7 @@ TEST_F(ImportDialogTest, AppendsOneRecordPerNonEmptyLineAndReturnsToTheMainWindo
     EXPECT_EQ(input->lvHeaders().ItemCount(), 5) << "the list is rebuilt once at the end";
     EXPECT_EQ(input->Book().RecordIndex, -1);
     EXPECT_TRUE(input->Book().RefreshAfterSave);
+    EXPECT_EQ(input->DetailLabel(0).Text(), "First Name: First Name") << "the last record";
 }
 
 TEST_F(ImportDialogTest, KeepsItsTextSoThatImportingAgainDoublesEveryPerson) {
@@ -119,6 +130,7 @@ TEST_F(ImportDialogTest, FullDiskPartWayKeepsTheRecordsBeforeTheFailedLine) {
     EXPECT_EQ(errorsOfTheImport, (std::vector<std::string>{IoErrorMessage(kIoDiskFull) + "."}));
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_TRUE(dialogStayedOpen);
+    EXPECT_EQ(input->DetailLabel(0).Text(), "First Name: Carl") << "the line that failed";
     // Saves after the failure rebuild the list again.
     EXPECT_TRUE(input->Book().RefreshAfterSave);
 }
