@@ -1,0 +1,388 @@
+// The main window's tray: its icon and menu, the daily timer and "Start with Windows",
+// with the real windows under Wine, a fixed today and the data file in a scratch folder.
+// The Run entry of the test prefix is put back as it was after each test.
+#include "addressbook/tray_menu.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "addressbook/main_window.h"
+#include "app/program_windows.h"
+#include "platform/win32_environment.h"
+#include "platform/win32_file_system.h"
+#include "platform/win32_registry.h"
+#include "reminder/about_window.h"
+#include "reminder/birthday_window.h"
+#include "support/fake_clock.h"
+#include "support/fake_regional_settings.h"
+#include "trayicon/simple_timer_handler.h"
+#include "ui/ui_test_support.h"
+#include "win32/temp_folder.h"
+
+namespace natalo {
+namespace {
+
+using ui::testing::Pump;
+using ui::testing::PumpUntil;
+using ui::testing::RunLater;
+
+// Keeps the Run entry as it was before the test and puts it back afterwards.
+class SavedRunEntry {
+  public:
+    SavedRunEntry() {
+        HKEY key = nullptr;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return;
+        DWORD size = 0;
+        if (::RegQueryValueExA(key, kAutostartValueName, nullptr, &type_, nullptr, &size) ==
+            ERROR_SUCCESS) {
+            data_.emplace(size, '\0');
+            ::RegQueryValueExA(key, kAutostartValueName, nullptr, &type_,
+                               reinterpret_cast<BYTE*>(data_->data()), &size);
+        }
+        ::RegCloseKey(key);
+    }
+    ~SavedRunEntry() {
+        HKEY key = nullptr;
+        if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr) != ERROR_SUCCESS) {
+            return;
+        }
+        if (data_) {
+            ::RegSetValueExA(key, kAutostartValueName, 0, type_,
+                             reinterpret_cast<const BYTE*>(data_->data()),
+                             static_cast<DWORD>(data_->size()));
+        } else {
+            ::RegDeleteValueA(key, kAutostartValueName);
+        }
+        ::RegCloseKey(key);
+    }
+    SavedRunEntry(const SavedRunEntry&) = delete;
+    SavedRunEntry& operator=(const SavedRunEntry&) = delete;
+
+  private:
+    DWORD type_ = 0;
+    std::optional<std::string> data_;
+};
+
+class MainWindowTrayTest : public ui::testing::UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        RegistryAccessor registry;
+        registry.OpenKey(kRunKeyPath, true);
+        registry.DeleteValue(kAutostartValueName);
+    }
+    void TearDown() override {
+        FreeBirthdayWindows();
+        about.reset();
+        input.reset();
+        UiTest::TearDown();
+    }
+
+    void Start() {
+        input = std::make_unique<TInput>(environment);
+        about = std::make_unique<TAbout>();
+    }
+    MainWindowTray& Tray() { return *MainWindowTray::Of(*input); }
+    // A menu item chosen: the menu posts its command to the main window.
+    void Choose(int item) {
+        ::PostMessageA(input->Handle(), WM_COMMAND, static_cast<WPARAM>(item), 0);
+        Pump(30);
+    }
+    // The shell's callback for the tray icon.
+    void PostToIcon(unsigned notification) {
+        TTrayIcon& icon = Tray().TrayIcon1();
+        ::PostMessageA(icon.HandlerWindow(), TTrayIcon::kTrayCallbackMessage, icon.IconId(),
+                       notification);
+    }
+    static void PutRunEntry(DWORD type, const void* data, DWORD size) {
+        HKEY key = nullptr;
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                    nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        ::RegSetValueExA(key, kAutostartValueName, 0, type, static_cast<const BYTE*>(data), size);
+        ::RegCloseKey(key);
+    }
+    static void PutRunEntry(const std::string& text) {
+        PutRunEntry(REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+    }
+    static std::optional<std::string> RunEntry() {
+        RegistryAccessor registry;
+        if (!registry.OpenKey(kRunKeyPath, false) || !registry.ValueExists(kAutostartValueName))
+            return std::nullopt;
+        return registry.ReadString(kAutostartValueName);
+    }
+    bool StartWithWindowsChecked() {
+        return Tray().TrayMenu().Checked(Tray().StartWithWindowsItem());
+    }
+    // The birthday windows that can be seen.
+    std::vector<TfrmDisp*> VisibleBirthdayWindows() const {
+        std::vector<TfrmDisp*> visible;
+        for (ui::Form* form : ui::App().Forms()) {
+            auto* window = dynamic_cast<TfrmDisp*>(form);
+            if (window && window->Exists() && ::IsWindowVisible(window->Handle()))
+                visible.push_back(window);
+        }
+        return visible;
+    }
+    bool DataFileExists() const {
+        return ::GetFileAttributesA(folder.File("data.dat").c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+    SavedRunEntry savedRunEntry;
+    testing::TempFolder folder;
+    testing::FakeClock clock{{2026, 12, 20}};
+    testing::FakeRegionalSettings regional{"dd.MM.yyyy", "."};
+    Win32FileSystem files;
+    Environment environment{clock, regional, files, folder.Path()};
+    std::unique_ptr<TInput> input;
+    std::unique_ptr<TAbout> about;
+};
+
+TEST_F(MainWindowTrayTest, TheIconAndTheMenuAreSetUpWithTheWindow) {
+    Start();
+    const ui::PopupMenu& menu = Tray().TrayMenu();
+    std::vector<std::string> captions;
+    for (int i = 0; i < menu.ItemCount(); ++i)
+        captions.push_back(menu.ItemCaption(i));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"Show Birthdays", "Edit address list", "",
+                                        "Start with Windows", "", "About", "", "&Close"}));
+
+    TTrayIcon& icon = Tray().TrayIcon1();
+    EXPECT_TRUE(icon.IconVisible());
+    EXPECT_TRUE(icon.RefreshTray());  // the shell holds it
+    EXPECT_NE(icon.Icon(), nullptr);
+    EXPECT_EQ(icon.Hint(), "");
+    EXPECT_EQ(icon.IconData().szTip[0], '\0');
+    EXPECT_EQ(icon.PopupMenu(), &Tray().TrayMenu());
+    EXPECT_TRUE(icon.MinimizeToTray());
+    EXPECT_EQ(icon.CycleInterval(), 0u);
+    EXPECT_FALSE(icon.CycleIcons());
+
+    EXPECT_EQ(Tray().Timer1().Interval(), 86400000u);
+    EXPECT_TRUE(Tray().Timer1().Enabled());
+    EXPECT_FALSE(::IsWindowVisible(input->Handle()));
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(MainWindowTrayTest, StartWithWindowsIsCheckedForThisProgramsEntryOnly) {
+    const std::string path = ExecutablePath();
+    struct Case {
+        std::optional<std::string> entry;
+        bool checked;
+    };
+    const std::vector<Case> cases{
+        {std::nullopt, false},
+        {"\"" + path + "\" /silent", true},
+        {path + " /silent", true},  // as earlier versions wrote it
+        {"C:\\Elsewhere\\natalo.exe /silent", false},
+        {"\"" + path + "\" /Silent", false},
+    };
+    for (const Case& c : cases) {
+        if (c.entry)
+            PutRunEntry(*c.entry);
+        Start();
+        EXPECT_EQ(StartWithWindowsChecked(), c.checked) << c.entry.value_or("(none)");
+        EXPECT_TRUE(DataFileExists());
+        FreeBirthdayWindows();
+        about.reset();
+        input.reset();
+    }
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(MainWindowTrayTest, ANumberAsTheEntryIsReportedAndTheDataFileIsNotOpened) {
+    const DWORD number = 1;
+    PutRunEntry(REG_DWORD, &number, sizeof number);
+    Start();
+    EXPECT_EQ(errors_,
+              std::vector<std::string>{"Ung\xFCltiger Datentyp f\xFCr 'ZozerodivodUrorudu'."});
+    EXPECT_FALSE(DataFileExists());
+    EXPECT_FALSE(StartWithWindowsChecked());
+    EXPECT_TRUE(Tray().TrayIcon1().IconVisible());  // the tray works all the same
+}
+
+TEST_F(MainWindowTrayTest, TogglingWritesTheQuotedCommandAndRemovesItAgain) {
+    Start();
+    Choose(Tray().StartWithWindowsItem());
+    EXPECT_TRUE(StartWithWindowsChecked());
+    const std::string expected = "\"" + ExecutablePath() + "\" /silent";
+    EXPECT_EQ(RunEntry(), expected);
+    EXPECT_EQ(AutostartCommand(), expected);
+
+    Choose(Tray().StartWithWindowsItem());
+    EXPECT_FALSE(StartWithWindowsChecked());
+    EXPECT_EQ(RunEntry(), std::nullopt);
+    RegistryAccessor registry;
+    EXPECT_TRUE(registry.OpenKey(kRunKeyPath, false));  // the key stays
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(MainWindowTrayTest, TheDailyTimerHidesTheShownMainWindowAndShowsANewBirthdayWindow) {
+    Start();
+    TfrmDisp& first = ShowNewBirthdayWindow(*input);
+    input->Show();
+    ASSERT_TRUE(::IsWindowVisible(input->Handle()));
+    ::PostMessageA(TSimpleTimerHandler::Instance()->Window(), WM_TIMER,
+                   static_cast<WPARAM>(Tray().Timer1().Id()), 0);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(input->Handle()); }));
+    const std::vector<TfrmDisp*> visible = VisibleBirthdayWindows();
+    ASSERT_EQ(visible.size(), 1u);
+    EXPECT_NE(visible[0], &first);
+    EXPECT_EQ(visible[0], Windows().frmDisp);
+}
+
+TEST_F(MainWindowTrayTest, TwoShowBirthdaysInARowLeaveOneVisibleBirthdayWindow) {
+    Start();
+    Choose(Tray().Geburtstagslistezeigen1());
+    TfrmDisp* first = Windows().frmDisp;
+    Choose(Tray().Geburtstagslistezeigen1());
+    const std::vector<TfrmDisp*> visible = VisibleBirthdayWindows();
+    ASSERT_EQ(visible.size(), 1u);
+    EXPECT_EQ(visible[0], Windows().frmDisp);
+    EXPECT_NE(visible[0], first);
+}
+
+TEST_F(MainWindowTrayTest, AClickOnTheIconShowsANewBirthdayWindowOnceTheDoubleClickTimeIsOver) {
+    Start();
+    ASSERT_TRUE(VisibleBirthdayWindows().empty());
+    PostToIcon(WM_LBUTTONDOWN);
+    PostToIcon(WM_LBUTTONUP);
+    Pump(20);
+    EXPECT_TRUE(VisibleBirthdayWindows().empty());
+    EXPECT_TRUE(PumpUntil([&] { return VisibleBirthdayWindows().size() == 1; }));
+}
+
+TEST_F(MainWindowTrayTest, ADoubleClickShowsTheMainWindowInNormalStateAndNoBirthdayWindow) {
+    Start();
+    TfrmDisp& shown = ShowNewBirthdayWindow(*input);
+    PostToIcon(WM_LBUTTONDOWN);
+    PostToIcon(WM_LBUTTONUP);
+    PostToIcon(WM_LBUTTONDBLCLK);
+    PostToIcon(WM_LBUTTONUP);
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(input->Handle()) != FALSE; }));
+    EXPECT_TRUE(PumpUntil([&] { return !Tray().TrayIcon1().ClickTimer().Enabled(); }));
+    Pump(50);
+    EXPECT_EQ(input->GetWindowState(), ui::WindowState::Normal);
+    EXPECT_EQ(VisibleBirthdayWindows(), std::vector<TfrmDisp*>{&shown});
+}
+
+TEST_F(MainWindowTrayTest, EditAddressListHidesTheBirthdayWindowAndRestoresTheMainWindow) {
+    Start();
+    ShowNewBirthdayWindow(*input);
+    input->Show();
+    input->SetWindowState(ui::WindowState::Maximized);
+    Choose(Tray().EditAddressListItem());
+    EXPECT_TRUE(VisibleBirthdayWindows().empty());
+    EXPECT_TRUE(::IsWindowVisible(input->Handle()));
+    EXPECT_EQ(input->GetWindowState(), ui::WindowState::Normal);
+}
+
+TEST_F(MainWindowTrayTest, AboutHidesTheBirthdayWindowAndShowsTheAboutBox) {
+    Start();
+    ShowNewBirthdayWindow(*input);
+    Choose(Tray().AboutItem());
+    EXPECT_TRUE(VisibleBirthdayWindows().empty());
+    EXPECT_TRUE(::IsWindowVisible(about->Handle()));
+}
+
+TEST_F(MainWindowTrayTest, MinimisingTheMainWindowHidesItIntoTheTray) {
+    Start();
+    input->Show();
+    ::SendMessageA(input->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Pump(30);
+    EXPECT_FALSE(::IsWindowVisible(input->Handle()));
+    EXPECT_TRUE(Tray().TrayIcon1().IconVisible());
+    // The double click brings it back in its normal size.
+    PostToIcon(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(input->Handle()) != FALSE; }));
+    EXPECT_EQ(input->GetWindowState(), ui::WindowState::Normal);
+}
+
+struct CloseDialogSeen {
+    std::string text;
+    bool warningIcon = false;
+    std::vector<std::string> buttons;
+    RECT rect{};
+};
+
+// Waits for the close confirmation, notes what it shows and answers it.
+void AnswerCloseDialog(const std::string& answer, CloseDialogSeen& seen, int tries = 40) {
+    RunLater([answer, &seen, tries] {
+        HWND dialog = ::FindWindowA("#32770", "Close");
+        if (!dialog || !::IsWindowVisible(dialog)) {
+            if (tries > 0)
+                AnswerCloseDialog(answer, seen, tries - 1);
+            return;
+        }
+        ::GetWindowRect(dialog, &seen.rect);
+        HWND answerButton = nullptr;
+        for (HWND child = ::GetWindow(dialog, GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            char className[32] = {};
+            ::GetClassNameA(child, className, sizeof className);
+            const std::string text = ui::testing::WindowText(child);
+            if (std::string(className) == "Button") {
+                seen.buttons.push_back(text);
+                if (text == answer)
+                    answerButton = child;
+            } else if (!text.empty()) {
+                seen.text = text;
+            } else if (::SendMessageA(child, STM_GETICON, 0, 0) ==
+                       reinterpret_cast<LRESULT>(::LoadIconA(nullptr, IDI_WARNING))) {
+                seen.warningIcon = true;
+            }
+        }
+        if (answerButton)
+            ::PostMessageA(answerButton, BM_CLICK, 0, 0);
+    });
+}
+
+TEST_F(MainWindowTrayTest, CloseAsksFirstAndNoChangesNothing) {
+    Start();
+    ASSERT_EQ(ui::App().MainForm(), input.get());
+    CloseDialogSeen seen;
+    AnswerCloseDialog("No", seen);
+    Choose(Tray().CloseItem());
+    EXPECT_TRUE(PumpUntil([] { return ::FindWindowA("#32770", "Close") == nullptr; }));
+    EXPECT_EQ(seen.text, "Do you really wan't to close the program?");
+    EXPECT_TRUE(seen.warningIcon);
+    EXPECT_EQ(seen.buttons, (std::vector<std::string>{"Yes", "No"}));
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((seen.rect.left + seen.rect.right) / 2, (work.left + work.right) / 2, 1);
+    EXPECT_NEAR((seen.rect.top + seen.rect.bottom) / 2, (work.top + work.bottom) / 2, 1);
+    EXPECT_FALSE(ui::App().Terminated());
+    EXPECT_TRUE(input->Exists());
+    EXPECT_TRUE(Tray().TrayIcon1().IconVisible());
+}
+
+TEST_F(MainWindowTrayTest, CloseWithYesEndsTheApplication) {
+    Start();
+    CloseDialogSeen seen;
+    AnswerCloseDialog("Yes", seen);
+    Choose(Tray().CloseItem());
+    EXPECT_TRUE(PumpUntil([] { return ui::App().Terminated(); }));
+}
+
+TEST_F(MainWindowTrayTest, TheTrayGoesAwayWithItsWindow) {
+    Start();
+    const HWND handler = Tray().TrayIcon1().HandlerWindow();
+    TTrayIcon& icon = Tray().TrayIcon1();
+    NOTIFYICONDATAA data = icon.IconData();
+    FreeBirthdayWindows();
+    input.reset();
+    EXPECT_FALSE(::IsWindow(handler));
+    // The shell no longer holds the icon.
+    EXPECT_FALSE(::Shell_NotifyIconA(NIM_MODIFY, &data));
+}
+
+}  // namespace
+}  // namespace natalo
