@@ -17,6 +17,7 @@
 #include "platform/date_format.h"
 #include "platform/win32_environment.h"
 #include "platform/win32_file_system.h"
+#include "reminder/birthday_window.h"
 #include "ui/application.h"
 
 namespace {
@@ -180,6 +181,27 @@ void BenchExchange() {
     input.reset();
 }
 
+// The birthday window over 100,000 records: from its showing (the data file scanned, the
+// schedule built, the labels created) to a painted window.
+void BenchBirthdayWindow() {
+    BenchFolder folder(kRecords);
+    Win32Clock clock;
+    Win32RegionalSettings settings;
+    Win32FileSystem files;
+    const Environment environment{clock, settings, files, folder.Path()};
+    auto input = std::make_unique<TInput>(environment);
+    Report("birthday window: shown and fully built", Seconds([&] {
+               ShowNewBirthdayWindow(*input);
+               ui::App().ProcessMessages();
+           }));
+    Report("birthday window: the next showing (a new window)", Seconds([&] {
+               input->ShowBirthdays();
+               ui::App().ProcessMessages();
+           }));
+    FreeBirthdayWindows();
+    input.reset();
+}
+
 }  // namespace
 
 int main() {
@@ -189,5 +211,6 @@ int main() {
     BenchAddressBookCore();
     BenchMainWindow();
     BenchExchange();
+    BenchBirthdayWindow();
     return 0;
 }
