@@ -156,7 +156,7 @@ TEST(ResourcePictureTest, DecodesTheJpegPicturesAndMissesNothingElse) {
     // An id that holds no picture of this kind gives nothing.
     EXPECT_FALSE(LoadJpegResource(IDI_BUTTON_CLOSE));
     EXPECT_NE(ResourceIcon(IDI_BUTTON_CLOSE, 32), nullptr);
-    EXPECT_EQ(ResourceIcon(IDI_BUTTON_PRINT, 32), nullptr);  // not in this program
+    EXPECT_EQ(ResourceIcon(IDI_BUTTON_PRINT, 32), nullptr);  // left out of this program
 }
 
 TEST(TooltipLinesTest, LoneCarriageReturnsBecomeLineBreaks) {
