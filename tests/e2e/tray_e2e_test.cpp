@@ -1,0 +1,164 @@
+// natalo.exe in the notification area as a user meets it: a click on its icon in Wine's
+// system tray window (xdotool on the X display), the tray menu (with a screenshot for
+// people to look at) and "&Close" with "Yes", watched from this second process.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/win32_handle.h"
+#include "win32/program_driver.h"
+#include "win32/temp_folder.h"
+
+namespace natalo {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::RunningProgram;
+using testing::TempFolder;
+
+const std::string kCaption = "   Natalo - The Birthday Manager";
+
+// Runs a Unix program (Wine starts it with the Unix environment, the display included)
+// and waits until it has finished. Wine gives no handle for a Unix process, so a shell
+// runs it and leaves a marker file behind when it is done.
+bool RunUnixProgram(const std::string& program, const std::string& arguments) {
+    const std::string marker = "/tmp/natalo-tray-e2e-" + std::to_string(::GetCurrentProcessId());
+    std::string markerPath = "Z:" + marker;
+    std::replace(markerPath.begin(), markerPath.end(), '/', '\\');
+    ::DeleteFileA(markerPath.c_str());
+    std::string commandLine =
+        "/bin/sh -c \"" + program + " " + arguments + " >/dev/null 2>&1; touch " + marker + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA("Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &info)) {
+        ADD_FAILURE() << "cannot start " << program << ": error " << ::GetLastError();
+        return false;
+    }
+    UniqueKernelHandle process(info.hProcess);
+    UniqueKernelHandle thread(info.hThread);
+    const bool finished = testing::WaitUntil(
+        [&] { return ::GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    ::DeleteFileA(markerPath.c_str());
+    return finished;
+}
+
+bool ClickAt(POINT point, int button) {
+    return RunUnixProgram("/usr/bin/xdotool", "mousemove " + std::to_string(point.x) + " " +
+                                                  std::to_string(point.y) + " click " +
+                                                  std::to_string(button));
+}
+
+// Saves the whole screen as a PNG next to natalo.exe in the build folder.
+bool SaveScreen(const std::string& name) {
+    std::string folder = NATALO_EXE_PATH;
+    folder.erase(folder.find_last_of('/') + 1);
+    return RunUnixProgram("/usr/bin/import", "-window root " + folder + name);
+}
+
+// The icons in Wine's stand-in for the taskbar's notification area.
+std::vector<HWND> TrayIconWindows() {
+    HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
+    std::vector<HWND> icons;
+    if (!tray)
+        return icons;
+    for (HWND child : testing::ChildWindows(tray)) {
+        if (::IsWindowVisible(child))
+            icons.push_back(child);
+    }
+    return icons;
+}
+
+POINT CentreOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+class TrayEndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(::CopyFileA(testing::BuiltProgramPath().c_str(),
+                                folder.File("natalo.exe").c_str(), FALSE));
+        const std::vector<HWND> before = TrayIconWindows();
+        program = std::make_unique<RunningProgram>(folder.File("natalo.exe"));
+        program->WaitForIdle();
+        // Ours is the icon that was not there before.
+        ASSERT_TRUE(testing::WaitUntil([&] {
+            for (HWND icon : TrayIconWindows()) {
+                if (std::find(before.begin(), before.end(), icon) == before.end()) {
+                    icon_ = icon;
+                    return true;
+                }
+            }
+            return false;
+        }));
+        ASSERT_TRUE(testing::WaitUntil([&] { return VisibleBirthdayWindows().size() == 1; }));
+    }
+
+    // The birthday windows wear the main window's caption but have no list.
+    std::vector<HWND> VisibleBirthdayWindows() const {
+        std::vector<HWND> found;
+        for (HWND window : program->Windows()) {
+            if (!::IsWindowVisible(window) || testing::WindowText(window) != kCaption)
+                continue;
+            const std::vector<HWND> children = testing::ChildWindows(window);
+            const bool hasList = std::any_of(children.begin(), children.end(), [](HWND child) {
+                return testing::ClassNameOf(child) == "SysListView32";
+            });
+            if (!hasList)
+                found.push_back(window);
+        }
+        return found;
+    }
+    HWND OpenMenu() const {
+        HWND menu = nullptr;
+        for (HWND window : program->Windows()) {
+            if (testing::ClassNameOf(window) == "#32768" && ::IsWindowVisible(window))
+                menu = window;
+        }
+        return menu;
+    }
+
+    TempFolder folder;
+    std::unique_ptr<RunningProgram> program;
+    HWND icon_ = nullptr;
+};
+
+TEST_F(TrayEndToEndTest, AClickOnTheIconShowsANewBirthdayWindow) {
+    const HWND first = VisibleBirthdayWindows().front();
+    ASSERT_TRUE(ClickAt(CentreOf(icon_), 1));
+    ASSERT_TRUE(testing::WaitUntil([&] {
+        const std::vector<HWND> visible = VisibleBirthdayWindows();
+        return visible.size() == 1 && visible.front() != first;
+    }));
+    EXPECT_FALSE(::IsWindowVisible(first));
+    EXPECT_FALSE(program->HasEnded());
+}
+
+TEST_F(TrayEndToEndTest, CloseFromTheTrayMenuWithYesEndsTheProgramWithExitCodeZero) {
+    ASSERT_TRUE(ClickAt(CentreOf(icon_), 3));
+    HWND menu = nullptr;
+    ASSERT_TRUE(testing::WaitUntil([&] { return (menu = OpenMenu()) != nullptr; }));
+    std::this_thread::sleep_for(200ms);  // drawn
+    EXPECT_TRUE(SaveScreen("tray-menu.png"));
+
+    // "&Close" is the menu's last item.
+    RECT rect{};
+    ::GetWindowRect(menu, &rect);
+    ASSERT_TRUE(ClickAt({(rect.left + rect.right) / 2, rect.bottom - 10}, 1));
+    HWND box = nullptr;
+    ASSERT_TRUE(
+        testing::WaitUntil([&] { return (box = program->FindMessageBox("Close")) != nullptr; }));
+    EXPECT_EQ(testing::MessageBoxText(box), "Do you really wan't to close the program?");
+    ASSERT_TRUE(testing::ClickButton(box, "Yes"));
+    ASSERT_TRUE(program->HasEnded(5000ms));
+    EXPECT_EQ(program->ExitCode(), 0u);
+}
+
+}  // namespace
+}  // namespace natalo
