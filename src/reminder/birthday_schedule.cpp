@@ -103,7 +103,8 @@ class ScheduleBuilder {
         if (entry.dayKey != previousDayKey_) {
             ++linkIndex_;
             cursor_ += pass == SchedulePass::ThisYear ? kNewDayStepThisYear : kNewDayStepNextYear;
-            std::string text = HeadingText(entry);
+            std::string text =
+                HeadingText(entry, today_.year + (pass == SchedulePass::NextYear ? 1 : 0));
             if (pass == SchedulePass::NextYear)
                 text += '.';
             placed.heading = DateHeading{kHeadingLeft, cursor_, std::move(text)};
@@ -136,7 +137,7 @@ class ScheduleBuilder {
             const ScheduleEntry& entry = *earlier[i];
             recentCursor_ += kRecentStep;
             result_.recent.push_back({kRecentLeft, recentCursor_, kRecentWidth,
-                                      HeadingText(entry) + " " + entry.displayName,
+                                      HeadingText(entry, today_.year) + " " + entry.displayName,
                                       entry.displayName});
         }
     }
@@ -148,14 +149,21 @@ class ScheduleBuilder {
         for (std::size_t i = 0; i < count; ++i) {
             const ScheduleEntry& entry = entries[entries.size() - 1 - i];
             recentCursor_ += kRecentStep;
-            result_.recent.push_back({kFallbackLeft, recentCursor_, kRecentWidth,
-                                      HeadingText(entry) + ". " + entry.displayName, ""});
+            result_.recent.push_back(
+                {kFallbackLeft, recentCursor_, kRecentWidth,
+                 HeadingText(entry, today_.year - 1) + ". " + entry.displayName, ""});
         }
     }
 
-    // The weekday is that of the date of birth itself, not of this year's anniversary.
-    std::string HeadingText(const ScheduleEntry& entry) const {
-        return FormatDate(entry.birth, patterns_.heading, settings_);
+    // A heading names the day on which the birthday falls in `year`, so its weekday is
+    // that day's, not the weekday of the date of birth. A 29 February in a common year is
+    // kept on 1 March's weekday, the day it is celebrated at the latest.
+    std::string HeadingText(const ScheduleEntry& entry, int year) const {
+        CivilDate anniversary{year, entry.birth.month, entry.birth.day};
+        if (!IsValidCivilDate(anniversary))
+            anniversary = {year, 3, 1};
+        return FormatDate(anniversary, "ddd", settings_) + ", " +
+               FormatDate(entry.birth, patterns_.dayMonth, settings_);
     }
 
     const CivilDate today_;

@@ -56,7 +56,7 @@ TEST(BuildBirthdaySchedule, TwentiethOfDecemberRunsIntoNextYear) {
     const ComingEntry& bert = schedule.coming[0];
     EXPECT_EQ(bert.pass, SchedulePass::ThisYear);
     ASSERT_TRUE(bert.heading);
-    EXPECT_EQ(bert.heading->text, "Wed, 24.12.");
+    EXPECT_EQ(bert.heading->text, "Thu, 24.12.");
     EXPECT_EQ(bert.heading->left, 170);
     EXPECT_EQ(bert.heading->top, 48);
     EXPECT_EQ(bert.name.caption, "Bert Baum (51.)");
@@ -67,7 +67,7 @@ TEST(BuildBirthdaySchedule, TwentiethOfDecemberRunsIntoNextYear) {
 
     const ComingEntry& carl = schedule.coming[1];
     EXPECT_EQ(carl.pass, SchedulePass::NextYear);
-    EXPECT_EQ(carl.heading->text, "Wed, 05.01..");
+    EXPECT_EQ(carl.heading->text, "Tue, 05.01..");
     EXPECT_EQ(carl.heading->top, 93);  // 63 + 30
     EXPECT_EQ(carl.name.caption, "Carl Clemens (27.)");
     EXPECT_EQ(carl.name.top, 108);
@@ -75,18 +75,18 @@ TEST(BuildBirthdaySchedule, TwentiethOfDecemberRunsIntoNextYear) {
     EXPECT_EQ(carl.links.greeting.caption, "Automat");
 
     const ComingEntry& anna = schedule.coming[2];
-    EXPECT_EQ(anna.heading->text, "Wed, 10.12..");
+    EXPECT_EQ(anna.heading->text, "Fri, 10.12..");
     EXPECT_EQ(anna.heading->top, 138);
     EXPECT_EQ(anna.name.caption, "Anna Amsel (47.)");
     EXPECT_EQ(anna.name.linkIndex, 6);
 
     ASSERT_EQ(schedule.recent.size(), 2u);
-    EXPECT_EQ(schedule.recent[0].caption, "Wed, 10.12. Anna Amsel");
+    EXPECT_EQ(schedule.recent[0].caption, "Thu, 10.12. Anna Amsel");
     EXPECT_EQ(schedule.recent[0].hint, "Anna Amsel");
     EXPECT_EQ(schedule.recent[0].left, 10);
     EXPECT_EQ(schedule.recent[0].top, 347);
     EXPECT_EQ(schedule.recent[0].width, 140);
-    EXPECT_EQ(schedule.recent[1].caption, "Wed, 05.01. Carl Clemens");
+    EXPECT_EQ(schedule.recent[1].caption, "Mon, 05.01. Carl Clemens");
     EXPECT_EQ(schedule.recent[1].top, 359);
 
     EXPECT_EQ(schedule.printList, (std::vector<std::string>{"05.01.", "Carl Clemens", "10.12.",
@@ -121,18 +121,18 @@ TEST(BuildBirthdaySchedule, ThirdOfJanuaryFallsBackToTheYearsLastBirthdays) {
               {2027, 1, 3});
     ASSERT_EQ(schedule.coming.size(), 2u);
     EXPECT_EQ(schedule.coming[0].name.caption, "Dora Dach (37.)");
-    EXPECT_EQ(schedule.coming[0].heading->text, "Fri, 05.01.");
+    EXPECT_EQ(schedule.coming[0].heading->text, "Tue, 05.01.");
     EXPECT_EQ(schedule.coming[1].name.caption, "Emil Eber (42.)");
     EXPECT_EQ(schedule.coming[1].pass, SchedulePass::ThisYear);
     EXPECT_EQ(schedule.coming[1].heading->top, 96);  // 63 + 33
     EXPECT_EQ(schedule.coming[1].name.top, 111);
 
     ASSERT_EQ(schedule.recent.size(), 2u);
-    EXPECT_EQ(schedule.recent[0].caption, "Tue, 24.12.. Emil Eber");
+    EXPECT_EQ(schedule.recent[0].caption, "Thu, 24.12.. Emil Eber");
     EXPECT_EQ(schedule.recent[0].left, 15);
     EXPECT_EQ(schedule.recent[0].top, 347);
     EXPECT_EQ(schedule.recent[0].hint, "");
-    EXPECT_EQ(schedule.recent[1].caption, "Fri, 05.01.. Dora Dach");
+    EXPECT_EQ(schedule.recent[1].caption, "Mon, 05.01.. Dora Dach");
     EXPECT_EQ(schedule.recent[1].top, 359);
 }
 
@@ -140,8 +140,8 @@ TEST(BuildBirthdaySchedule, FallbackShowsTheLastTenOfTheYearBackwards) {
     // 1 June to 13 November, every 15 days; nothing lies before today.
     const auto schedule = Build(PeopleEvery(15, 12, {1970, 6, 1}), {2026, 6, 1});
     ASSERT_EQ(schedule.recent.size(), 10u);
-    EXPECT_EQ(schedule.recent.front().caption, "Fri, 13.11.. P11 X");
-    EXPECT_EQ(schedule.recent.back().caption, "Wed, 01.07.. P2 X");
+    EXPECT_EQ(schedule.recent.front().caption, "Thu, 13.11.. P11 X");
+    EXPECT_EQ(schedule.recent.back().caption, "Tue, 01.07.. P2 X");
     EXPECT_EQ(schedule.recent.back().top, 335 + 10 * 12);
     for (const RecentRow& row : schedule.recent)
         EXPECT_EQ(row.left, 15);
@@ -202,7 +202,7 @@ TEST(BuildBirthdaySchedule, SeveralPersonsOnOneDayShareAHeading) {
                Person("Kai", "Kauz", {1980, 7, 1})},
               {2026, 1, 1});
     ASSERT_EQ(schedule.coming.size(), 3u);
-    EXPECT_EQ(schedule.coming[0].heading->text, "Mon, 01.06.");  // weekday of Ida's birth
+    EXPECT_EQ(schedule.coming[0].heading->text, "Mon, 01.06.");  // 1 June 2026
     EXPECT_FALSE(schedule.coming[1].heading);
     EXPECT_EQ(schedule.coming[1].name.top, 90);
     EXPECT_EQ(schedule.coming[1].links.mail.top, 107);
@@ -269,10 +269,10 @@ TEST(BuildBirthdaySchedule, DamagedBirthdaysAreLeftOut) {
 TEST(BuildBirthdaySchedule, TextsFollowTheShortDateFormat) {
     const auto us = Build({Person("Anna", "Muster", {1960, 3, 15})}, {2026, 1, 1}, "M/d/yyyy");
     EXPECT_EQ(us.printList[0], "3/15/");
-    EXPECT_EQ(us.coming[0].heading->text, "Tue, 3/15/");
+    EXPECT_EQ(us.coming[0].heading->text, "Sun, 3/15/");
     const auto iso = Build({Person("Anna", "Muster", {1960, 3, 15})}, {2026, 6, 1}, "yyyy-MM-dd");
-    EXPECT_EQ(iso.coming[0].heading->text, "Tue, 03-15.");
-    EXPECT_EQ(iso.recent[0].caption, "Tue, 03-15 Anna Muster");
+    EXPECT_EQ(iso.coming[0].heading->text, "Mon, 03-15.");
+    EXPECT_EQ(iso.recent[0].caption, "Sun, 03-15 Anna Muster");
 }
 
 TEST(BuildBirthdaySchedule, DisplayNameIsCutAtSixtyOneCharacters) {
@@ -294,6 +294,27 @@ TEST(BuildBirthdaySchedule, LargeFilesStayWithinTheWindowAndTheLinkTable) {
         EXPECT_GE(entry.index, 1);
         EXPECT_LE(entry.index, 18);
     }
+}
+
+}  // namespace
+}  // namespace natalo
+
+namespace natalo {
+namespace {
+
+TEST(BuildBirthdaySchedule, HeadingsNameTheWeekdayOfTheDayTheBirthdayFallsOn) {
+    // Born on a Saturday (1990) and a Thursday (1985); 8 December 2026 is a Tuesday.
+    const auto schedule =
+        Build({Person("Anna", "Berg", {1990, 12, 8}), Person("Jan", "Lund", {1985, 12, 8}),
+               Person("Leap", "Day", {1988, 2, 29})},
+              {2026, 12, 8});
+    ASSERT_EQ(schedule.coming.size(), 3u);
+    EXPECT_EQ(schedule.coming[0].heading->text, "Tue, 08.12.");
+    EXPECT_FALSE(schedule.coming[1].heading);  // the same day shares the heading
+    // 29 February 2027 does not exist: the heading keeps the date and takes 1 March's
+    // weekday (a Monday).
+    EXPECT_EQ(schedule.coming[2].heading->text, "Mon, 29.02..");
+    EXPECT_EQ(schedule.recent[0].caption, "Sun, 29.02. Leap Day");  // 1 March 2026
 }
 
 }  // namespace

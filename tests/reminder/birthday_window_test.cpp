@@ -55,10 +55,10 @@ TEST_F(BirthdayWindowTest, ComingColumnShowsHeadingsAndNamesWhereTheScheduleSays
     TfrmDisp& window = ShowBirthdayWindow();
     ASSERT_TRUE(window.Visible());
     const ScheduleLabels& labels = window.RunTimeLabels();
-    ExpectLabels(labels.Headings(), {{170, 48, "Thu, 20.12."},
-                                     {170, 96, "Mon, 24.12."},
-                                     {170, 141, "Thu, 05.01.."},
-                                     {170, 186, "Thu, 10.12.."}});
+    ExpectLabels(labels.Headings(), {{170, 48, "Sun, 20.12."},
+                                     {170, 96, "Thu, 24.12."},
+                                     {170, 141, "Tue, 05.01.."},
+                                     {170, 186, "Fri, 10.12.."}});
     ExpectLabels(labels.Names(), {{190, 63, "Tom Today (36.)"},
                                   {190, 111, "Anna Muster (42.)"},
                                   {190, 156, "Bert Brown (77.)"},
@@ -99,7 +99,7 @@ TEST_F(BirthdayWindowTest, RecentListShowsTheLatestPastBirthdayFirst) {
     StartWithFourPeople();
     TfrmDisp& window = ShowBirthdayWindow();
     const auto& rows = window.RunTimeLabels().RecentRows();
-    ExpectLabels(rows, {{10, 347, "Thu, 10.12. Clara Klein"}, {10, 359, "Thu, 05.01. Bert Brown"}});
+    ExpectLabels(rows, {{10, 347, "Thu, 10.12. Clara Klein"}, {10, 359, "Mon, 05.01. Bert Brown"}});
     EXPECT_EQ(window.Tooltips().TipText(rows[0]->Handle()), "Clara Klein");
 }
 
