@@ -10,13 +10,7 @@ void Button::Click() {
 }
 
 bool Button::HandleNotification(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        if (onClick_)
-            onClick_();
-        result = 0;
-        return true;
-    }
-    return false;
+    return HandleClickNotification(message, wParam, onClick_, result);
 }
 
 }  // namespace natalo::ui

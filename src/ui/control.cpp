@@ -92,4 +92,35 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultHandling(message, wParam, lParam);
 }
 
+bool Control::HandleOwnPainting(UINT message, WPARAM wParam,
+                                const std::function<void(HDC)>& paint) {
+    switch (message) {
+        case WM_PAINT: {
+            PaintScope scope(Handle());
+            const RECT client = ClientRect();
+            OffscreenCanvas canvas(scope.dc(), client.right, client.bottom);
+            paint(canvas.dc());
+            canvas.CopyTo(scope.dc());
+            return true;
+        }
+        case WM_PRINTCLIENT:
+            paint(reinterpret_cast<HDC>(wParam));
+            return true;
+        case WM_ERASEBKGND:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool Control::HandleClickNotification(UINT message, WPARAM wParam,
+                                      const std::function<void()>& onClick, LRESULT& result) {
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
+        return false;
+    if (onClick)
+        onClick();
+    result = 0;
+    return true;
+}
+
 }  // namespace natalo::ui

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "ui/gdi.h"
@@ -50,6 +51,13 @@ class Control : public Window {
             DWORD style, DWORD exStyle, Kind kind);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // For controls that draw themselves: paints through an off-screen canvas (no flicker),
+    // answers WM_PRINTCLIENT and skips the background erase. True when `message` was one
+    // of those.
+    bool HandleOwnPainting(UINT message, WPARAM wParam, const std::function<void(HDC)>& paint);
+    // A button's click notification, handed to its handler. True when it was one.
+    static bool HandleClickNotification(UINT message, WPARAM wParam,
+                                        const std::function<void()>& onClick, LRESULT& result);
     // The parent's font at creation; own-class controls adopt it in their constructor
     // (the WM_SETFONT sent while the base is constructed cannot reach them yet).
     HFONT InheritedFont() const { return inheritedFont_; }

@@ -65,20 +65,9 @@ void PictureButton::PaintTo(HDC dc) {
 }
 
 LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (HandleOwnPainting(message, wParam, [this](HDC dc) { PaintTo(dc); }))
+        return message == WM_ERASEBKGND ? 1 : 0;
     switch (message) {
-        case WM_PAINT: {
-            PaintScope paint(Handle());
-            RECT client = ClientRect();
-            OffscreenCanvas canvas(paint.dc(), client.right, client.bottom);
-            PaintTo(canvas.dc());
-            canvas.CopyTo(paint.dc());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            PaintTo(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_SETCURSOR:
             ::SetCursor(::LoadCursorA(nullptr, handCursor_ ? IDC_HAND : IDC_ARROW));
             return TRUE;

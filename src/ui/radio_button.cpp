@@ -53,13 +53,7 @@ void RadioButton::SetChecked(bool checked) {
 }
 
 bool RadioButton::HandleNotification(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        if (onClick_)
-            onClick_();
-        result = 0;
-        return true;
-    }
-    return false;
+    return HandleClickNotification(message, wParam, onClick_, result);
 }
 
 }  // namespace natalo::ui
