@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "addressbook/address_editor.h"
+#include "addressbook/tray_menu.h"
 #include "app/program_windows.h"
 #include "platform/date_format.h"
 #include "ui/application.h"

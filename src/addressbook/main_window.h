@@ -21,6 +21,8 @@
 
 namespace natalo {
 
+class MainWindowTray;
+
 // Gives a window an opacity from 0 (transparent) to 255 where the system supports layered
 // windows; elsewhere the window stays opaque.
 void SetTransparentForm(HWND window, BYTE alpha);
@@ -61,6 +63,10 @@ class TInput : public ui::Form, private AddressBookView {
     void CreateTrayIcon();
     // Sets the "Start with Windows" check mark from the registry.
     void ReadAutostartState();
+    // The tray icon with its menu and timer; null once the window is gone.
+    MainWindowTray* Tray() const { return tray_.get(); }
+    // Frees the tray (when the window is destroyed before this object).
+    void DestroyTray();
 
     // Controls, named as the rest of the program knows them.
     ui::ListView& lvHeaders() { return lvHeaders_; }
@@ -101,6 +107,8 @@ class TInput : public ui::Form, private AddressBookView {
     ui::Button cmdTellFriends_;
     ui::Button cmdAbout_;
     ui::Button cmdClose_;
+    // Last, so that it goes first: its icon and timer call into the window.
+    std::unique_ptr<MainWindowTray> tray_;
 };
 
 }  // namespace natalo

@@ -3,8 +3,6 @@
 
 #include <commctrl.h>
 
-#include <map>
-
 #include "addressbook/main_window.h"
 #include "platform/win32_environment.h"
 #include "trayicon/simple_timer_handler.h"
@@ -16,18 +14,13 @@ namespace {
 
 constexpr UINT_PTR kDestroyWatchId = 0x7A50;
 
-std::map<const TInput*, std::unique_ptr<MainWindowTray>>& Trays() {
-    static std::map<const TInput*, std::unique_ptr<MainWindowTray>> trays;
-    return trays;
-}
-
 }  // namespace
 
 // Frees the tray when the main window is destroyed: the tray must not outlive the window
 // whose commands its icon, menu and timer run.
 class MainWindowTray::DestroyWatch {
   public:
-    explicit DestroyWatch(const TInput& window) : window_(window.Handle()) {
+    explicit DestroyWatch(TInput& window) : window_(window.Handle()) {
         ::SetWindowSubclass(window_, &DestroyWatch::Procedure, kDestroyWatchId,
                             reinterpret_cast<DWORD_PTR>(&window));
     }
@@ -39,7 +32,7 @@ class MainWindowTray::DestroyWatch {
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR, DWORD_PTR input) {
         if (message == WM_DESTROY)
-            Trays().erase(reinterpret_cast<const TInput*>(input));
+            reinterpret_cast<TInput*>(input)->DestroyTray();
         return ::DefSubclassProc(window, message, wParam, lParam);
     }
 
@@ -76,8 +69,7 @@ MainWindowTray::MainWindowTray(TInput& window)
 MainWindowTray::~MainWindowTray() = default;
 
 MainWindowTray* MainWindowTray::Of(const TInput& window) {
-    auto found = Trays().find(&window);
-    return found == Trays().end() ? nullptr : found->second.get();
+    return window.Tray();
 }
 
 void MainWindowTray::ReadAutostartState() {
@@ -117,13 +109,17 @@ void MainWindowTray::Timer1Timer() {
 }
 
 void TInput::CreateTrayIcon() {
-    Trays().erase(this);
-    Trays().emplace(this, std::make_unique<MainWindowTray>(*this));
+    tray_.reset();
+    tray_ = std::make_unique<MainWindowTray>(*this);
+}
+
+void TInput::DestroyTray() {
+    tray_.reset();
 }
 
 void TInput::ReadAutostartState() {
-    if (MainWindowTray* tray = MainWindowTray::Of(*this))
-        tray->ReadAutostartState();
+    if (tray_)
+        tray_->ReadAutostartState();
 }
 
 }  // namespace natalo
