@@ -6,6 +6,8 @@ namespace natalo {
 namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 
 std::string_view UpToFirstNul(std::string_view text) {
     return text.substr(0, text.find('\0'));
@@ -51,6 +53,19 @@ std::string WithCrLfLineEnds(std::string_view text) {
 }  // namespace
 
 ImportFileText DecodeImportFile(std::string_view bytes, const AnsiConverter& converter) {
+    // "Unicode" text from Notepad or a spreadsheet is UTF-16 with a byte-order mark; its
+    // characters hold zero bytes, so it is decoded before looking for a NUL.
+    std::string fromUtf16;
+    for (const auto& [mark, bigEndian] :
+         {std::pair{kUtf16LittleEndianMark, false}, std::pair{kUtf16BigEndianMark, true}}) {
+        if (bytes.starts_with(mark)) {
+            fromUtf16 = std::string(kUtf8ByteOrderMark) +
+                        Utf8FromUtf16(bytes.substr(mark.size()), bigEndian);
+            bytes = fromUtf16;
+            break;
+        }
+    }
+
     ImportFileText result;
     std::string_view content = UpToFirstNul(bytes);
     result.endedAtNul = content.size() != bytes.size();

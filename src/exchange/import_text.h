@@ -17,9 +17,10 @@ struct ImportFileText {
     bool endedAtNul = false;
 };
 
-// The file's text up to its first NUL byte. A file that starts with the UTF-8 byte-order
-// mark, or that is well-formed UTF-8 with non-ASCII characters, is converted to ANSI;
-// any other file already is ANSI. Lines may end in CR LF, CR or LF.
+// The file's text up to its first NUL character. A file that starts with a UTF-16
+// byte-order mark (either byte order) or the UTF-8 one, or that is well-formed UTF-8 with
+// non-ASCII characters, is converted to ANSI; any other file already is ANSI. Lines may end in CR
+// LF, CR or LF.
 ImportFileText DecodeImportFile(std::string_view bytes, const AnsiConverter& converter);
 
 // The non-empty lines of the text, in order, up to its first NUL. Lines end in CR LF, CR

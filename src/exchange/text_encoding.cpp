@@ -109,4 +109,50 @@ std::string Windows1252Converter::FromUtf8(std::string_view utf8) const {
     return ansi;
 }
 
+namespace {
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian) {
+    const std::size_t units = bytes.size() / 2;
+    auto unitAt = [&](std::size_t i) -> char32_t {
+        const auto first = static_cast<unsigned char>(bytes[2 * i]);
+        const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+        return bigEndian ? (first << 8 | second) : (second << 8 | first);
+    };
+    std::string out;
+    out.reserve(units);
+    for (std::size_t i = 0; i < units; ++i) {
+        const char32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units && unitAt(i + 1) >= 0xDC00 &&
+            unitAt(i + 1) <= 0xDFFF) {
+            AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00));
+            ++i;
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            AppendUtf8(out, kReplacementCharacter);
+        } else {
+            AppendUtf8(out, unit);
+        }
+    }
+    return out;
+}
+
 }  // namespace natalo

@@ -36,4 +36,8 @@ char32_t DecodeUtf8At(std::string_view text, std::size_t& pos);
 // True when the whole text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// UTF-16 text (without its byte-order mark) as UTF-8. An unpaired surrogate becomes
+// kReplacementCharacter; an odd last byte is dropped.
+std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian);
+
 }  // namespace natalo

@@ -77,3 +77,37 @@ TEST(NonEmptyLines, LongTextIsSplitInOnePass) {
 
 }  // namespace
 }  // namespace natalo
+
+namespace natalo {
+namespace {
+
+// The UTF-16 bytes of ASCII and Latin-1 text, in either byte order.
+std::string Utf16Of(std::string_view latin1, bool bigEndian) {
+    std::string bytes;
+    for (char c : latin1) {
+        const char low = c, high = '\0';
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+TEST(DecodeImportFile, Utf16ListsWithByteOrderMarkGiveTheSameText) {
+    const std::string list = "Jürgen;Müller;\r\nBärbel;Schröder;\r\n";
+    EXPECT_EQ(Decoded("\xFF\xFE" + Utf16Of(list, false)), list);
+    EXPECT_EQ(Decoded("\xFE\xFF" + Utf16Of(list, true)), list);
+    // A euro sign (U+20AC) and a character code page 1252 lacks (U+4E2D), a surrogate
+    // pair (U+1F600) and an unpaired surrogate.
+    EXPECT_EQ(Decoded("\xFF\xFE\xAC\x20\x2D\x4E\x3D\xD8\x00\xDE\x00\xD8"s + "a\0"s), "\x80???a");
+    // A NUL character ends the text there, and says so.
+    const ImportFileText cut =
+        DecodeImportFile("\xFF\xFE"s + Utf16Of("Anna", false) + "\0\0"s + Utf16Of("Rest", false),
+                         Windows1252Converter());
+    EXPECT_EQ(cut.text, "Anna");
+    EXPECT_TRUE(cut.endedAtNul);
+    // An odd last byte is dropped.
+    EXPECT_EQ(Decoded("\xFF\xFE" + Utf16Of("ab", false) + "c"), "ab");
+}
+
+}  // namespace
+}  // namespace natalo
