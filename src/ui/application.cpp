@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <new>
 
 #include "ui/form.h"
 
@@ -94,6 +95,9 @@ void Application::ShowException(const std::exception& error) {
 void Application::HandleCurrentException() noexcept {
     try {
         throw;
+    } catch (const std::bad_alloc&) {
+        // A file too large for memory, say: the library's own text means nothing to a user.
+        ShowErrorText("Zu wenig Arbeitsspeicher.");
     } catch (const std::exception& error) {
         ShowErrorText(std::string(error.what()) + ".");
     } catch (...) {

@@ -53,8 +53,8 @@ class Application {
     // The default error handler: a stop-icon message box captioned with Title(), showing
     // the text followed by a period, owned by the active window.
     void ShowException(const std::exception& error);
-    // Call inside `catch (...)`: std::exception gives its what(), anything else
-    // "Unbekannter Fehler".
+    // Call inside `catch (...)`: running out of memory gives "Zu wenig Arbeitsspeicher",
+    // another std::exception its what(), anything else "Unbekannter Fehler".
     void HandleCurrentException() noexcept;
     // When set, receives the full text (period included) instead of the message box.
     void SetExceptionSink(std::function<void(const std::string& text)> sink) {

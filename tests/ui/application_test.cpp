@@ -1,4 +1,5 @@
 // The application object: main form, message loop, default error handling.
+#include <new>
 #include <stdexcept>
 
 #include "ui/button.h"
@@ -86,7 +87,9 @@ TEST_F(ApplicationTest, ErrorsThatAreNotStandardExceptionsAreUnknownErrors) {
     failing.OnClick([] { throw 42; });
     failing.Click();
     App().Guard([] { throw std::logic_error("E/A-Fehler 103"); });
-    EXPECT_EQ(errors_, (std::vector<std::string>{"Unbekannter Fehler.", "E/A-Fehler 103."}));
+    App().Guard([] { throw std::bad_alloc(); });
+    EXPECT_EQ(errors_, (std::vector<std::string>{"Unbekannter Fehler.", "E/A-Fehler 103.",
+                                                 "Zu wenig Arbeitsspeicher."}));
 }
 
 TEST_F(ApplicationTest, NoErrorLeavesASubclassedControlsProcedure) {
