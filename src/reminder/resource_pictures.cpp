@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "reminder/com_ref.h"
+#include "platform/com_ref.h"
 
 namespace natalo {
 namespace {

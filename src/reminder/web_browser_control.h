@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "reminder/com_ref.h"
+#include "platform/com_ref.h"
 #include "ui/control.h"
 
 namespace natalo {

@@ -10,7 +10,9 @@
 
 #include "addressbook/address_record.h"
 #include "platform/calendar.h"
+#include "support/records.h"
 #include "win32/program_driver.h"
+#include "win32/screenshot.h"
 #include "win32/temp_folder.h"
 
 namespace natalo {
@@ -21,124 +23,6 @@ using testing::RunningProgram;
 using testing::TempFolder;
 
 const std::string kCaption = "   Natalo - The Birthday Manager";
-
-AddressRecord Person(std::string first, std::string last, CivilDate birthday, std::string gender,
-                     std::string email = "", std::string mobile = "") {
-    AddressRecord record;
-    record.FirstName = std::move(first);
-    record.LastName = std::move(last);
-    record.Birthday = DateValue(birthday);
-    record.Gender = std::move(gender);
-    record.Email = std::move(email);
-    record.Mobile = std::move(mobile);
-    return record;
-}
-
-// A PNG of 24-bit rows (top-down, BGR) with stored deflate blocks: no compressor needed.
-class PngWriter {
-  public:
-    static bool Write(const std::string& path, int width, int height,
-                      const std::vector<std::uint8_t>& bgrRows) {
-        std::vector<std::uint8_t> raw;
-        for (int y = 0; y < height; ++y) {
-            raw.push_back(0);  // no filter
-            for (int x = 0; x < width; ++x) {
-                const std::uint8_t* pixel = &bgrRows[(static_cast<std::size_t>(y) * width + x) * 3];
-                raw.insert(raw.end(), {pixel[2], pixel[1], pixel[0]});
-            }
-        }
-        std::vector<std::uint8_t> zlib{0x78, 0x01};
-        for (std::size_t at = 0; at < raw.size() || at == 0; at += 65535) {
-            const std::size_t length = std::min<std::size_t>(65535, raw.size() - at);
-            const bool last = at + length >= raw.size();
-            zlib.push_back(last ? 1 : 0);
-            zlib.insert(
-                zlib.end(),
-                {static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8),
-                 static_cast<std::uint8_t>(~length), static_cast<std::uint8_t>(~length >> 8)});
-            zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-                        raw.begin() + static_cast<std::ptrdiff_t>(at + length));
-            if (last)
-                break;
-        }
-        AppendBigEndian(zlib, Adler32(raw));
-
-        std::vector<std::uint8_t> header;
-        AppendBigEndian(header, static_cast<std::uint32_t>(width));
-        AppendBigEndian(header, static_cast<std::uint32_t>(height));
-        header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB
-
-        std::vector<std::uint8_t> file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-        AppendChunk(file, "IHDR", header);
-        AppendChunk(file, "IDAT", zlib);
-        AppendChunk(file, "IEND", {});
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(file.data()),
-                  static_cast<std::streamsize>(file.size()));
-        return static_cast<bool>(out);
-    }
-
-  private:
-    static void AppendBigEndian(std::vector<std::uint8_t>& out, std::uint32_t value) {
-        out.insert(out.end(),
-                   {static_cast<std::uint8_t>(value >> 24), static_cast<std::uint8_t>(value >> 16),
-                    static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)});
-    }
-    static std::uint32_t Adler32(const std::vector<std::uint8_t>& data) {
-        std::uint32_t a = 1, b = 0;
-        for (std::uint8_t byte : data) {
-            a = (a + byte) % 65521;
-            b = (b + a) % 65521;
-        }
-        return (b << 16) | a;
-    }
-    static std::uint32_t Crc32(const std::vector<std::uint8_t>& data) {
-        std::uint32_t crc = 0xFFFFFFFF;
-        for (std::uint8_t byte : data) {
-            crc ^= byte;
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-        return ~crc;
-    }
-    static void AppendChunk(std::vector<std::uint8_t>& file, const char* type,
-                            const std::vector<std::uint8_t>& data) {
-        AppendBigEndian(file, static_cast<std::uint32_t>(data.size()));
-        std::vector<std::uint8_t> typed(type, type + 4);
-        typed.insert(typed.end(), data.begin(), data.end());
-        file.insert(file.end(), typed.begin(), typed.end());
-        AppendBigEndian(file, Crc32(typed));
-    }
-};
-
-// The screen's pixels under a window, saved beside natalo.exe in the build folder.
-bool SaveScreenshot(HWND window, const std::string& name) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    ::SelectObject(memory, previous);
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<std::uint8_t> rows;
-    for (int y = 0; y < height; ++y) {
-        const auto* row =
-            static_cast<const std::uint8_t*>(bits) + static_cast<std::size_t>(y) * stride;
-        rows.insert(rows.end(), row, row + width * 3);
-    }
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    std::string folder = testing::BuiltProgramPath();
-    folder.erase(folder.find_last_of('\\') + 1);
-    return PngWriter::Write(folder + name, width, height, rows);
-}
 
 // The user's short date format for the test's duration, put back afterwards.
 class ShortDateFormat {
@@ -202,18 +86,18 @@ TEST(BirthdayWindowEndToEnd, ShowsTheBirthdaysOfTheFixedDayWithGermanDates) {
     if (!RunsOnAFixedDay())
         GTEST_SKIP() << "needs the fixed day of the e2e_birthday_window test entry";
     TempFolder folder;
-    ASSERT_TRUE(
-        ::CopyFileA(testing::BuiltProgramPath().c_str(), folder.File("natalo.exe").c_str(), FALSE));
-    std::string content;
-    for (const AddressRecord& person :
-         {Person("Tom", "Today", {1990, 12, 20}, "m", "tom@example.com"),
-          Person("Anna", "Muster", {1984, 12, 24}, "f", "anna@example.com"),
-          Person("Bert", "Brown", {1950, 1, 5}, "m"),
-          Person("Clara", "Klein", {1970, 12, 10}, "f", "", "0170 123")}) {
-        const RecordBytes bytes = EncodeRecord(person);
-        content.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    }
-    testing::WriteWholeFile(folder.File("data.dat"), content);
+    ASSERT_TRUE(testing::InstallProgramIn(folder));
+    AddressRecord tom = testing::Person("Tom", "Today", {1990, 12, 20}, "m");
+    tom.Email = "tom@example.com";
+    AddressRecord anna = testing::Person("Anna", "Muster", {1984, 12, 24}, "f");
+    anna.Email = "anna@example.com";
+    AddressRecord clara = testing::Person("Clara", "Klein", {1970, 12, 10}, "f");
+    clara.Mobile = "0170 123";
+    const auto content =
+        testing::FileOf({tom, anna, testing::Person("Bert", "Brown", {1950, 1, 5}, "m"), clara});
+    testing::WriteWholeFile(
+        folder.File("data.dat"),
+        std::string(reinterpret_cast<const char*>(content.data()), content.size()));
 
     ShortDateFormat germanDates("dd.MM.yyyy", ".");
     auto program = std::make_unique<RunningProgram>(folder.File("natalo.exe"));
@@ -258,7 +142,7 @@ TEST(BirthdayWindowEndToEnd, ShowsTheBirthdaysOfTheFixedDayWithGermanDates) {
     ::GetWindowRect(window, &outer);
     EXPECT_EQ(outer.right - outer.left, 380);
     ::Sleep(300);  // let it paint
-    EXPECT_TRUE(SaveScreenshot(window, "birthday-window-e2e.png"));
+    EXPECT_TRUE(testing::SaveWindowScreenshot(window, "birthday-window-e2e.png"));
 }
 
 }  // namespace

@@ -18,10 +18,7 @@ const std::string kMainWindowCaption = "   Natalo - The Birthday Manager";
 
 class StartupTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(::CopyFileA(testing::BuiltProgramPath().c_str(),
-                                folder.File("natalo.exe").c_str(), FALSE));
-    }
+    void SetUp() override { ASSERT_TRUE(testing::InstallProgramIn(folder)); }
     std::string DataPath() const { return folder.File("data.dat"); }
     std::unique_ptr<RunningProgram> Start() {
         auto program = std::make_unique<RunningProgram>(folder.File("natalo.exe"));

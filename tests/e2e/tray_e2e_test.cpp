@@ -82,8 +82,7 @@ POINT CentreOf(HWND window) {
 class TrayEndToEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(::CopyFileA(testing::BuiltProgramPath().c_str(),
-                                folder.File("natalo.exe").c_str(), FALSE));
+        ASSERT_TRUE(testing::InstallProgramIn(folder));
         const std::vector<HWND> before = TrayIconWindows();
         program = std::make_unique<RunningProgram>(folder.File("natalo.exe"));
         program->WaitForIdle();

@@ -1,8 +1,5 @@
 #include "ui_test_support.h"
 
-#include <objbase.h>
-#include <wincodec.h>
-
 #include <cstring>
 #include <map>
 
@@ -10,61 +7,6 @@
 
 namespace natalo::ui::testing {
 namespace {
-
-template <class T>
-class ComRef {
-  public:
-    ComRef() = default;
-    ~ComRef() {
-        if (pointer_)
-            pointer_->Release();
-    }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    T* operator->() const { return pointer_; }
-    T* get() const { return pointer_; }
-    T** out() { return &pointer_; }
-
-  private:
-    T* pointer_ = nullptr;
-};
-
-bool SavePng(HBITMAP bitmap, int width, int height, const std::wstring& path) {
-    ComRef<IWICImagingFactory> factory;
-    if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_IWICImagingFactory,
-                                  reinterpret_cast<void**>(factory.out())))) {
-        return false;
-    }
-    ComRef<IWICBitmap> source;
-    ComRef<IWICStream> stream;
-    ComRef<IWICBitmapEncoder> encoder;
-    ComRef<IWICBitmapFrameEncode> frame;
-    ComRef<IPropertyBag2> properties;
-    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    return SUCCEEDED(factory->CreateBitmapFromHBITMAP(bitmap, nullptr, WICBitmapIgnoreAlpha,
-                                                      source.out())) &&
-           SUCCEEDED(factory->CreateStream(stream.out())) &&
-           SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
-           SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.out())) &&
-           SUCCEEDED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) &&
-           SUCCEEDED(encoder->CreateNewFrame(frame.out(), properties.out())) &&
-           SUCCEEDED(frame->Initialize(properties.get())) &&
-           SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) &&
-           SUCCEEDED(frame->SetPixelFormat(&format)) &&
-           SUCCEEDED(frame->WriteSource(source.get(), nullptr)) && SUCCEEDED(frame->Commit()) &&
-           SUCCEEDED(encoder->Commit());
-}
-
-// The build folder: the test program lives in <build>/tests/ui.
-std::wstring BuildFolderFile(const wchar_t* name) {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    for (int up = 0; up < 3; ++up)
-        folder = folder.substr(0, folder.find_last_of(L"\\/"));
-    return folder + L"\\" + name;
-}
 
 std::map<UINT_PTR, std::function<void()>>& LaterActions() {
     static std::map<UINT_PTR, std::function<void()>> actions;
@@ -224,25 +166,6 @@ FormOptions TestForm::DefaultOptions() {
     options.clientWidth = 320;
     options.clientHeight = 200;
     return options;
-}
-
-bool SaveWindowScreenshot(HWND window, const char* fileName) {
-    const RECT rect = WindowRect(window);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC screen = ::GetDC(nullptr);
-    UniqueMemoryDc dc(::CreateCompatibleDC(screen));
-    UniqueBitmap bitmap(::CreateCompatibleBitmap(screen, width, height));
-    {
-        SelectedObject selected(dc.get(), bitmap.get());
-        ::BitBlt(dc.get(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    }
-    ::ReleaseDC(nullptr, screen);
-    std::wstring name(fileName, fileName + std::strlen(fileName));
-    const bool comReady = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    const bool saved = SavePng(bitmap.get(), width, height, BuildFolderFile(name.c_str()));
-    if (comReady)
-        ::CoUninitialize();
-    return saved;
 }
 
 }  // namespace natalo::ui::testing

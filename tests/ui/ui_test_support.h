@@ -12,6 +12,7 @@
 
 #include "ui/application.h"
 #include "ui/form.h"
+#include "win32/screenshot.h"
 
 namespace natalo::ui::testing {
 
@@ -36,9 +37,7 @@ COLORREF ClientPixel(HWND window, int x, int y);
 // Whether any pixel of the window's client area has exactly `colour`.
 bool ClientHasColour(HWND window, COLORREF colour);
 
-// Saves what the screen shows of a window (frame included) as a PNG file in the build
-// folder, for people to look at. The test program must live in <build>/tests/<folder>.
-bool SaveWindowScreenshot(HWND window, const char* fileName);
+using natalo::testing::SaveWindowScreenshot;
 
 // Calls `action` once from a thread timer after `delayMs` (inside whatever loop runs).
 void RunLater(std::function<void()> action, int delayMs = 50);

@@ -1,5 +1,7 @@
 #include "win32/program_driver.h"
 
+#include "win32/temp_folder.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <thread>
@@ -58,6 +60,10 @@ std::string BuiltProgramPath() {
         path = "Z:" + path;
     }
     return path;
+}
+
+bool InstallProgramIn(const TempFolder& folder) {
+    return ::CopyFileA(BuiltProgramPath().c_str(), folder.File("natalo.exe").c_str(), FALSE);
 }
 
 RunningProgram::RunningProgram(const std::string& path, const std::string& arguments) {

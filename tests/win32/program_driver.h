@@ -26,6 +26,10 @@ bool WaitUntil(const std::function<bool()>& condition,
 // natalo.exe of this build.
 std::string BuiltProgramPath();
 
+class TempFolder;
+// Copies natalo.exe of this build into the folder, as a user installs it.
+bool InstallProgramIn(const TempFolder& folder);
+
 class RunningProgram {
   public:
     // Starts the program with the arguments; the working folder is the program's own.
