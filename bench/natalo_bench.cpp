@@ -10,14 +10,12 @@
 
 #include "addressbook/address_book.h"
 #include "addressbook/address_list.h"
-#include "addressbook/main_window.h"
+#include "app/program.h"
 #include "exchange/address_export.h"
 #include "exchange/address_import.h"
-#include "exchange/import_dialog.h"
 #include "platform/date_format.h"
 #include "platform/win32_environment.h"
 #include "platform/win32_file_system.h"
-#include "reminder/birthday_window.h"
 #include "ui/application.h"
 
 namespace {
@@ -105,10 +103,12 @@ void BenchMainWindow() {
     Win32Clock clock;
     Win32RegionalSettings settings;
     Win32FileSystem files;
-    const Environment environment{clock, settings, files, folder.Path()};
-    std::unique_ptr<TInput> input;
-    Report("main window: creation (open file, fill the list)",
-           Seconds([&] { input = std::make_unique<TInput>(environment); }));
+    Win32Shell shell;
+    const Environment environment{clock, settings, files, folder.Path(), shell};
+    std::unique_ptr<Program> program;
+    Report("program: every window created (open file, fill the list)",
+           Seconds([&] { program = std::make_unique<Program>(environment); }));
+    TInput* input = &program->Input();
     input->Show();
     ui::App().ProcessMessages();
     Report("main window: RefreshList", Seconds([&] {
@@ -135,7 +135,6 @@ void BenchMainWindow() {
                input->DeleteClick();
                ui::App().ProcessMessages();
            }));
-    input.reset();
 }
 
 void CALLBACK AnswerInformationMessage(HWND, UINT, UINT_PTR, DWORD) {
@@ -159,9 +158,11 @@ void BenchExchange() {
         ::DeleteFileA(exportPath.c_str());
     }
     BenchFolder folder(0);
-    const Environment environment{clock, settings, files, folder.Path()};
-    auto input = std::make_unique<TInput>(environment);
-    auto dialog = std::make_unique<TfrmImport>(environment);
+    Win32Shell shell;
+    const Environment environment{clock, settings, files, folder.Path(), shell};
+    Program program(environment);
+    TInput* input = &program.Input();
+    TfrmImport* dialog = &program.frmImport();
     const std::string birthday = ShortDateText(DateValue({1971, 4, 3}), settings);
     std::string list;
     for (int i = 0; i < 10000; ++i) {
@@ -177,8 +178,6 @@ void BenchExchange() {
     Report("import: 10,000 lines saved, then the list rebuilt",
            Seconds([&] { dialog->cmdImport().Click(); }));
     ::KillTimer(nullptr, answer);
-    dialog.reset();
-    input.reset();
 }
 
 // The birthday window over 100,000 records: from its showing (the data file scanned, the
@@ -188,18 +187,17 @@ void BenchBirthdayWindow() {
     Win32Clock clock;
     Win32RegionalSettings settings;
     Win32FileSystem files;
-    const Environment environment{clock, settings, files, folder.Path()};
-    auto input = std::make_unique<TInput>(environment);
+    Win32Shell shell;
+    const Environment environment{clock, settings, files, folder.Path(), shell};
+    Program program(environment);
     Report("birthday window: shown and fully built", Seconds([&] {
-               ShowNewBirthdayWindow(*input);
+               program.Start();
                ui::App().ProcessMessages();
            }));
     Report("birthday window: the next showing (a new window)", Seconds([&] {
-               input->ShowBirthdays();
+               program.Input().ShowBirthdays();
                ui::App().ProcessMessages();
            }));
-    FreeBirthdayWindows();
-    input.reset();
 }
 
 }  // namespace

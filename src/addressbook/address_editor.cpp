@@ -2,7 +2,6 @@
 #include "addressbook/address_editor.h"
 
 #include "addressbook/main_window.h"
-#include "app/program_windows.h"
 #include "platform/calendar.h"
 #include "ui/application.h"
 #include "ui/message_dialog.h"
@@ -24,8 +23,9 @@ ui::FormOptions EditorOptions() {
 
 }  // namespace
 
-Tfrmerf::Tfrmerf()
+Tfrmerf::Tfrmerf(TInput& input)
     : Form(EditorOptions()),
+      input_(input),
       lblFirstName_(*this, {6, 63, 0, 0}, "First Name:"),
       lblLastName_(*this, {5, 106, 0, 0}, "Last Name:"),
       lblBirthday_(*this, {6, 150, 0, 0}, "Birthday:"),
@@ -54,15 +54,9 @@ Tfrmerf::Tfrmerf()
       bitBtn1_(*this, {232, 328, 105, 41}, "Cancel"),
       radioMr_(*this, {64, 40, 50, 17}, "Mr.", /*startsGroup=*/true),
       radioMrs_(*this, {8, 40, 50, 17}, "Mrs.") {
-    Windows().frmerf = this;
     cmdSave_.OnClick([this] { cmdSaveClick(); });
     bitBtn1_.OnClick([this] { BitBtn1Click(); });
     ui::App().Guard([this] { FormCreate(); });
-}
-
-Tfrmerf::~Tfrmerf() {
-    if (Windows().frmerf == this)
-        Windows().frmerf = nullptr;
 }
 
 void Tfrmerf::FormCreate() {
@@ -72,13 +66,11 @@ void Tfrmerf::FormCreate() {
                            &txttel_, &txtfax_, &txthandy_, &txtemail_, &txturl_}) {
         edit->SetText("");
     }
-    if (TInput* input = Windows().Input) {
-        AddressRecord& pending = input->Book().Pending;
-        for (std::string* text : {&pending.LastName, &pending.FirstName, &pending.Street,
-                                  &pending.Zip, &pending.City, &pending.Country, &pending.Phone,
-                                  &pending.Fax, &pending.Mobile, &pending.Email, &pending.Url}) {
-            text->clear();
-        }
+    AddressRecord& pending = input_.Book().Pending;
+    for (std::string* text : {&pending.LastName, &pending.FirstName, &pending.Street, &pending.Zip,
+                              &pending.City, &pending.Country, &pending.Phone, &pending.Fax,
+                              &pending.Mobile, &pending.Email, &pending.Url}) {
+        text->clear();
     }
 }
 
@@ -111,10 +103,7 @@ bool Tfrmerf::SaveCommand() {
             .ShowModal();
         return false;
     }
-    TInput* input = Windows().Input;
-    if (!input)
-        return false;
-    AddressRecord& pending = input->Book().Pending;
+    AddressRecord& pending = input_.Book().Pending;
     pending.LastName = txtName_.Text();
     pending.FirstName = txtvname_.Text();
     pending.Street = txtAddr_.Text();
@@ -128,15 +117,14 @@ bool Tfrmerf::SaveCommand() {
     pending.Url = txturl_.Text();
     pending.Gender = radioMr_.Checked() ? "m" : "f";
     pending.Birthday = DateValue(dateTimePicker1_.Date());
-    input->Book().Save();
+    input_.Book().Save();
     Close();
     return true;
 }
 
 void Tfrmerf::cmdSaveClick() {
     SaveCommand();
-    if (TInput* input = Windows().Input)
-        input->RefreshList();
+    input_.RefreshList();
 }
 
 bool Tfrmerf::HandlesEnterKey(HWND window) const {
@@ -169,8 +157,7 @@ bool Tfrmerf::PreTranslateMessage(MSG& message) {
 
 void Tfrmerf::OnClose(ui::CloseAction& action) {
     Form::OnClose(action);
-    if (TInput* input = Windows().Input)
-        input->cmdAdd().SetEnabled(true);
+    input_.cmdAdd().SetEnabled(true);
 }
 
 }  // namespace natalo

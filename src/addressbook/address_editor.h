@@ -13,10 +13,12 @@
 
 namespace natalo {
 
+class TInput;
+
 class Tfrmerf : public ui::Form {
   public:
-    Tfrmerf();
-    ~Tfrmerf() override;
+    // Saves through the main window's address book and rebuilds its list.
+    explicit Tfrmerf(TInput& input);
 
     // Puts a record's fields into the controls ("Mr." only for a gender of exactly "m").
     void ShowRecord(const AddressRecord& record);
@@ -53,6 +55,8 @@ class Tfrmerf : public ui::Form {
   private:
     void FormCreate();
     bool HandlesEnterKey(HWND window) const;
+
+    TInput& input_;
 
     // Field captions first; then the input controls in their Tab order.
     ui::Label lblFirstName_, lblLastName_, lblBirthday_, lblAddress_, lblZip_, lblCity_,

@@ -2,10 +2,10 @@
 #include "addressbook/main_window.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "addressbook/address_editor.h"
 #include "addressbook/tray_menu.h"
-#include "app/program_windows.h"
 #include "platform/date_format.h"
 #include "ui/application.h"
 
@@ -111,8 +111,6 @@ TInput::TInput(const Environment& environment)
       cmdTellFriends_(*this, InPanel(kButtonLeft, 128, 149, 25), "&Tell friends about Natalo"),
       cmdAbout_(*this, InPanel(kButtonLeft, 161, 150, 23), "About"),
       cmdClose_(*this, InPanel(kButtonLeft, 192, 150, 23), "&Close Window") {
-    Windows().Input = this;
-
     ui::PopupMenu& data = menu_.AddMenu("&Data");
     importCommand_ = data.AddItem("&Import", [this] { ImportClick(); });
     exportCommand_ = data.AddItem("&Export", [this] { ExportClick(); });
@@ -154,12 +152,12 @@ TInput::TInput(const Environment& environment)
     ui::App().Guard([this] { FormCreate(); });
 }
 
-TInput::~TInput() {
-    if (Windows().Input == this)
-        Windows().Input = nullptr;
-}
+TInput::~TInput() = default;
 
 LRESULT TInput::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The tray must not outlive the window whose commands its icon, menu and timer run.
+    if (message == WM_DESTROY)
+        tray_.reset();
     // The program ends only through the tray menu's "&Close": Alt+F4 or the taskbar's
     // close command only put the window away, like "&Close Window".
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
@@ -167,6 +165,22 @@ LRESULT TInput::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);
+}
+
+void TInput::CreateTrayIcon() {
+    tray_.reset();
+    tray_ = std::make_unique<MainWindowTray>(*this);
+}
+
+void TInput::ReadAutostartState() {
+    if (tray_)
+        tray_->ReadAutostartState();
+}
+
+Tfrmerf& TInput::Editor() const {
+    if (!editor_)
+        throw std::logic_error("Adresseditor nicht verbunden");
+    return *editor_;
 }
 
 void TInput::FormCreate() {
@@ -236,22 +250,20 @@ void TInput::DetailsClick() {
 
 void TInput::ChangeClick() {
     const long index = list_.RecordIndexOfRow(lvHeaders_.SelectedIndex());
-    Tfrmerf* editor = Windows().frmerf;
-    if (index < 0 || !editor)
+    if (index < 0)
         return;
-    editor->ShowRecord(dataFile_.ReadRecord(static_cast<std::size_t>(index)));
+    Tfrmerf& editor = Editor();
+    editor.ShowRecord(dataFile_.ReadRecord(static_cast<std::size_t>(index)));
     book_.RecordIndex = index;
-    editor->ShowModal();
+    editor.ShowModal();
 }
 
 void TInput::cmdAddClick() {
-    Tfrmerf* editor = Windows().frmerf;
-    if (!editor)
-        return;
+    Tfrmerf& editor = Editor();
     book_.RecordIndex = -1;
     dataFile_.SeekEnd();
     cmdAdd_.SetEnabled(false);
-    editor->ShowModal();
+    editor.ShowModal();
 }
 
 void TInput::DeleteClick() {
@@ -264,6 +276,34 @@ void TInput::DeleteClick() {
 void TInput::ColumnClick(int column) {
     list_.SortByColumn(column, environment_.regional);
     lvHeaders_.Refresh();
+}
+
+void TInput::ShowBirthdays() {
+    HideBirthdayWindow();
+    Hide();
+    connections_.showNewBirthdayWindow();
+}
+
+void TInput::HideBirthdayWindow() {
+    connections_.hideBirthdayWindow();
+}
+
+void TInput::cmdTellFriendsClick() {
+    Hide();
+    connections_.showTellAFriend();
+}
+
+void TInput::cmdAboutClick() {
+    HideBirthdayWindow();
+    connections_.showAbout();
+}
+
+void TInput::ImportClick() {
+    connections_.importList();
+}
+
+void TInput::ExportClick() {
+    connections_.exportList();
 }
 
 }  // namespace natalo

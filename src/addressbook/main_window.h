@@ -1,7 +1,9 @@
 // TInput: the main window with the address list, the details panel of the clicked record
 // and the commands to add, change and delete records. It owns the open data file and the
 // address book's staging values; it is created first and hidden, and it is the
-// application's main form.
+// application's main form. The windows its other commands open are created after it or
+// live in other parts of the program: the program connects them at start-up
+// (Connections, ConnectEditor).
 #pragma once
 
 #include <array>
@@ -13,6 +15,7 @@
 #include "addressbook/data_file.h"
 #include "platform/environment.h"
 #include "ui/button.h"
+#include "ui/command.h"
 #include "ui/form.h"
 #include "ui/group_box.h"
 #include "ui/label.h"
@@ -22,6 +25,7 @@
 namespace natalo {
 
 class MainWindowTray;
+class Tfrmerf;
 
 // Gives a window an opacity from 0 (transparent) to 255 where the system supports layered
 // windows; elsewhere the window stays opaque.
@@ -29,8 +33,25 @@ void SetTransparentForm(HWND window, BYTE alpha);
 
 class TInput : public ui::Form, private AddressBookView {
   public:
+    // What the commands open that is not the main window's own.
+    struct Connections {
+        // Hides the birthday window shown now, if there is one.
+        ui::Command hideBirthdayWindow{"hide the birthday window"};
+        // Creates a new birthday window and shows it.
+        ui::Command showNewBirthdayWindow{"Show Birthdays"};
+        ui::Command showTellAFriend{"Tell friends about Natalo"};
+        ui::Command showAbout{"About"};
+        // The import dialog, modal.
+        ui::Command importList{"Import"};
+        ui::Command exportList{"Export"};
+    };
+
     explicit TInput(const Environment& environment);
     ~TInput() override;
+
+    Connections& Connect() { return connections_; }
+    // The address editor that "&Add" and "Change address" open.
+    void ConnectEditor(Tfrmerf& editor) { editor_ = &editor; }
 
     const Environment& Env() const { return environment_; }
     DataFile& Data() { return dataFile_; }
@@ -50,7 +71,7 @@ class TInput : public ui::Form, private AddressBookView {
     void ColumnClick(int column);
     void cmdCloseClick() { Hide(); }
 
-    // Commands whose windows live in other subsystems; each is defined next to them.
+    // Commands that open windows of other parts of the program, through the connections.
     // Hides the current birthday window and this one, and shows a new birthday window.
     void ShowBirthdays();
     // Hides the current birthday window, if there is one.
@@ -59,14 +80,10 @@ class TInput : public ui::Form, private AddressBookView {
     void cmdAboutClick();
     void ImportClick();
     void ExportClick();
-    // The tray icon, its menu and the daily timer, started with the window.
-    void CreateTrayIcon();
     // Sets the "Start with Windows" check mark from the registry.
     void ReadAutostartState();
     // The tray icon with its menu and timer; null once the window is gone.
     MainWindowTray* Tray() const { return tray_.get(); }
-    // Frees the tray (when the window is destroyed before this object).
-    void DestroyTray();
 
     // Controls, named as the rest of the program knows them.
     ui::ListView& lvHeaders() { return lvHeaders_; }
@@ -86,10 +103,15 @@ class TInput : public ui::Form, private AddressBookView {
 
   private:
     void FormCreate();
+    // The tray icon, its menu and the daily timer, started with the window.
+    void CreateTrayIcon();
+    Tfrmerf& Editor() const;
     void SetInitialDetails();
     void KeepCityAfterZip();
 
     Environment environment_;
+    Connections connections_;
+    Tfrmerf* editor_ = nullptr;
     DataFile dataFile_;
     AddressBook book_;
     AddressList list_;
@@ -107,7 +129,8 @@ class TInput : public ui::Form, private AddressBookView {
     ui::Button cmdTellFriends_;
     ui::Button cmdAbout_;
     ui::Button cmdClose_;
-    // Last, so that it goes first: its icon and timer call into the window.
+    // Last, so that it goes first: its icon and timer call into the window. Freed also
+    // when the window is destroyed while this object lives (WM_DESTROY).
     std::unique_ptr<MainWindowTray> tray_;
 };
 

@@ -1,8 +1,6 @@
 // The main window's tray icon, tray menu, daily timer and autostart entry.
 #include "addressbook/tray_menu.h"
 
-#include <commctrl.h>
-
 #include "addressbook/main_window.h"
 #include "platform/win32_environment.h"
 #include "trayicon/simple_timer_handler.h"
@@ -10,38 +8,9 @@
 #include "ui/message_dialog.h"
 
 namespace natalo {
-namespace {
-
-constexpr UINT_PTR kDestroyWatchId = 0x7A50;
-
-}  // namespace
-
-// Frees the tray when the main window is destroyed: the tray must not outlive the window
-// whose commands its icon, menu and timer run.
-class MainWindowTray::DestroyWatch {
-  public:
-    explicit DestroyWatch(TInput& window) : window_(window.Handle()) {
-        ::SetWindowSubclass(window_, &DestroyWatch::Procedure, kDestroyWatchId,
-                            reinterpret_cast<DWORD_PTR>(&window));
-    }
-    ~DestroyWatch() { ::RemoveWindowSubclass(window_, &DestroyWatch::Procedure, kDestroyWatchId); }
-    DestroyWatch(const DestroyWatch&) = delete;
-    DestroyWatch& operator=(const DestroyWatch&) = delete;
-
-  private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR input) {
-        if (message == WM_DESTROY)
-            reinterpret_cast<TInput*>(input)->DestroyTray();
-        return ::DefSubclassProc(window, message, wParam, lParam);
-    }
-
-    HWND window_;
-};
 
 MainWindowTray::MainWindowTray(TInput& window)
     : window_(window),
-      destroyWatch_(std::make_unique<DestroyWatch>(window)),
       trayIcon_(&window),
       timer_(MakeSimpleTimer(kDailyCheckInterval, [this] { Timer1Timer(); })),
       autostart_(ExecutablePath()) {
@@ -106,20 +75,6 @@ void MainWindowTray::CloseClick() {
 
 void MainWindowTray::Timer1Timer() {
     window_.ShowBirthdays();
-}
-
-void TInput::CreateTrayIcon() {
-    tray_.reset();
-    tray_ = std::make_unique<MainWindowTray>(*this);
-}
-
-void TInput::DestroyTray() {
-    tray_.reset();
-}
-
-void TInput::ReadAutostartState() {
-    if (tray_)
-        tray_->ReadAutostartState();
 }
 
 }  // namespace natalo

@@ -1,6 +1,6 @@
 // The main window's tray: the notification-area icon with its menu, the daily timer and
-// the "Start with Windows" item. One per main window, created with it (CreateTrayIcon)
-// and freed when its window is destroyed.
+// the "Start with Windows" item. One per main window, created with it and freed when its
+// window is destroyed.
 #pragma once
 
 #include <windows.h>
@@ -52,8 +52,6 @@ class MainWindowTray {
     void Timer1Timer();
 
   private:
-    class DestroyWatch;
-
     TInput& window_;
     ui::PopupMenu menu_;
     int showBirthdaysItem_ = 0;
@@ -61,8 +59,6 @@ class MainWindowTray {
     int startWithWindowsItem_ = 0;
     int aboutItem_ = 0;
     int closeItem_ = 0;
-    // Hooked before the icon, so that it hears of the window's end after the icon's hooks.
-    std::unique_ptr<DestroyWatch> destroyWatch_;
     TTrayIcon trayIcon_;
     std::unique_ptr<TSimpleTimer> timer_;
     AutostartEntry autostart_;

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "addressbook/main_window.h"
-#include "app/program_windows.h"
 #include "exchange/address_import.h"
 #include "exchange/list_file_dialogs.h"
 #include "exchange/win32_ansi_converter.h"
@@ -44,7 +43,7 @@ class LastRecordView : public AddressBookView {
 // The import through the main window's data file and Save, with the program's staging
 // values handed over and back; the details panel shows the last record saved (or tried),
 // also when a save failed.
-void ImportIntoMainWindow(std::string_view text, TInput& input, const Environment& environment) {
+void ImportIntoMainWindow(std::string_view text, TInput& input) {
     LastRecordView view;
     AddressBook book(input.Data(), view);
     AddressBook& programBook = input.Book();
@@ -61,14 +60,16 @@ void ImportIntoMainWindow(std::string_view text, TInput& input, const Environmen
                 input.ShowRecordDetails(*view.last);
         }
     } handBack{book, programBook, view, input};
+    const Environment& environment = input.Env();
     ImportAddresses(text, book, environment.regional, environment.clock.Today());
 }
 
 }  // namespace
 
-TfrmImport::TfrmImport(const Environment& environment)
+TfrmImport::TfrmImport(TInput& input, FileChooser chooseFile)
     : Form(ImportDialogOptions()),
-      environment_(environment),
+      input_(input),
+      chooseFile_(std::move(chooseFile)),
       import_(*this, {8, 40, 465, 169}, "", ui::Memo::ScrollBars::Both, /*wordWrap=*/false),
       panel_(*this, {8, 256, 465, 91}, ""),
       purpose_(panel_, {16, 8, 433, 30}, kPurposeText, /*autoSize=*/false),
@@ -77,7 +78,6 @@ TfrmImport::TfrmImport(const Environment& environment)
       cmdOpenFile_(*this, {8, 360, 105, 25}, "Open file ..."),
       cmdImport_(*this, {248, 360, 139, 25}, "Import"),
       cmdCancel_(*this, {400, 360, 75, 25}, "Cancel") {
-    Windows().frmImport = this;
     purpose_.SetWordWrap(true);
     // A list of any length fits: the edit control's default limit would cut it off.
     import_.SetMaxLength(0);
@@ -86,32 +86,29 @@ TfrmImport::TfrmImport(const Environment& environment)
     cmdCancel_.OnClick([this] { CancelClick(); });
 }
 
-TfrmImport::~TfrmImport() {
-    if (Windows().frmImport == this)
-        Windows().frmImport = nullptr;
+void TfrmImport::ShowForImport() {
+    PrepareImport(input_.Book());
+    ShowModal();
 }
 
 void TfrmImport::OpenFileClick() {
-    const std::optional<std::string> path = ExchangeFileDialogs().chooseImportFile(Handle());
+    const std::optional<std::string> path = chooseFile_(Handle());
     if (!path)
         return;
     // Read completely before the text box changes: a file that cannot be read leaves the
     // former lines in place.
-    const ImportFileText file = ReadImportFile(environment_.files, *path, Win32AnsiConverter());
+    const ImportFileText file = ReadImportFile(input_.Env().files, *path, Win32AnsiConverter());
     import_.SetText(file.text);
     if (file.endedAtNul)
         ui::ShowMessage("Information", kCutAtNulText);
 }
 
 void TfrmImport::ImportClick() {
-    TInput* input = Windows().Input;
-    if (!input)
-        return;
     // The text box is read once; a long list is not fetched line by line.
     const std::string text = import_.Text();
     // A failed save throws out of here: the records before it stay, there is no message
     // and the dialog stays open.
-    ImportIntoMainWindow(text, *input, environment_);
+    ImportIntoMainWindow(text, input_);
     ui::ShowMessage("Information", "Daten gespeichert!");
     Close();
     ShowMainWindow();
@@ -126,15 +123,12 @@ void TfrmImport::OnClose(ui::CloseAction& action) {
     Form::OnClose(action);
     // A list that cannot be read again (the data file could not be reopened) is
     // reported, but the dialog still closes: the user must not be held in it.
-    if (TInput* input = Windows().Input)
-        ui::App().Guard([input] { input->RefreshList(); });
+    ui::App().Guard([this] { input_.RefreshList(); });
 }
 
 void TfrmImport::ShowMainWindow() {
-    if (TInput* input = Windows().Input) {
-        input->Show();
-        input->SetWindowState(ui::WindowState::Normal);
-    }
+    input_.Show();
+    input_.SetWindowState(ui::WindowState::Normal);
 }
 
 }  // namespace natalo

@@ -4,7 +4,7 @@
 // between openings.
 #pragma once
 
-#include "platform/environment.h"
+#include "exchange/list_file_dialogs.h"
 #include "ui/button.h"
 #include "ui/edit.h"
 #include "ui/form.h"
@@ -13,11 +13,17 @@
 
 namespace natalo {
 
+class TInput;
+
 class TfrmImport : public ui::Form {
   public:
-    explicit TfrmImport(const Environment& environment);
-    ~TfrmImport() override;
+    // Imports into the main window's data file; "Open file ..." asks `chooseFile` which
+    // list to load.
+    TfrmImport(TInput& input, FileChooser chooseFile);
 
+    // The main window's Import command: readies the address book, then shows the dialog
+    // modally.
+    void ShowForImport();
     // "Open file ...": replaces the text box's content with the chosen file's text.
     void OpenFileClick();
     // "Import": one record per non-empty line, the message, then back to the main window.
@@ -38,7 +44,8 @@ class TfrmImport : public ui::Form {
   private:
     void ShowMainWindow();
 
-    Environment environment_;
+    TInput& input_;
+    FileChooser chooseFile_;
     ui::Memo import_;
     ui::GroupBox panel_;
     ui::Label purpose_;

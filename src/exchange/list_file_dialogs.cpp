@@ -30,11 +30,6 @@ OPENFILENAMEA ListDialogSettings(HWND owner, PathBuffer& path) {
 
 }  // namespace
 
-ListFileDialogs& ExchangeFileDialogs() {
-    static ListFileDialogs dialogs{&ShowImportOpenDialog, &ShowExportSaveDialog};
-    return dialogs;
-}
-
 std::optional<std::string> ShowImportOpenDialog(HWND owner) {
     PathBuffer path{};
     OPENFILENAMEA settings = ListDialogSettings(owner, path);

@@ -1,6 +1,6 @@
 // The file dialogs of the import and the export: the common open and save dialogs for
-// text lists. They sit behind a program-wide seam so that tests can choose a file
-// without driving a common dialog.
+// text lists. The windows that use them take a FileChooser, so that tests can choose a
+// file without driving a common dialog.
 #pragma once
 
 #include <windows.h>
@@ -13,14 +13,6 @@ namespace natalo {
 
 // The chosen path, or nothing when the user cancelled.
 using FileChooser = std::function<std::optional<std::string>(HWND owner)>;
-
-struct ListFileDialogs {
-    FileChooser chooseImportFile;
-    FileChooser chooseExportFile;
-};
-
-// The dialogs the Import and Export commands show; by default the common dialogs below.
-ListFileDialogs& ExchangeFileDialogs();
 
 // The open dialog: filter "Texte|*.txt", default extension txt.
 std::optional<std::string> ShowImportOpenDialog(HWND owner);

@@ -1,5 +1,6 @@
 // What the program takes from its surroundings, gathered so that tests can hand in a fixed
-// today, fixed regional settings and a data folder of their own.
+// today, fixed regional settings, a data folder of their own and a shell that only notes
+// what it was asked to open.
 #pragma once
 
 #include <string>
@@ -7,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/regional_settings.h"
+#include "platform/shell.h"
 
 namespace natalo {
 
@@ -16,6 +18,7 @@ struct Environment {
     FileSystem& files;
     // The folder of data.dat, ending in its separator (the executable's folder).
     std::string dataDirectory;
+    Shell& shell;
 };
 
 }  // namespace natalo

@@ -1,6 +1,8 @@
 #include "platform/win32_environment.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <vector>
 
@@ -54,6 +56,10 @@ int Win32RegionalSettings::CompareText(std::string_view a, std::string_view b) c
     // lstrcmpA wants terminated strings.
     const std::string left(a), right(b);
     return ::lstrcmpA(left.c_str(), right.c_str());
+}
+
+void Win32Shell::Open(const std::string& address) {
+    ::ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 std::string ExecutablePath() {

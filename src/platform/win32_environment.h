@@ -1,11 +1,12 @@
-// The Win32 side of the platform seams: the local clock, the user's regional settings and
-// the executable's directory.
+// The Win32 side of the platform seams: the local clock, the user's regional settings, the
+// shell's "open" action and the executable's directory.
 #pragma once
 
 #include <string>
 
 #include "platform/clock.h"
 #include "platform/regional_settings.h"
+#include "platform/shell.h"
 
 namespace natalo {
 
@@ -25,6 +26,12 @@ class Win32RegionalSettings : public RegionalSettings {
     std::string AbbreviatedMonthName(int month) const override;
     std::string MonthName(int month) const override;
     int CompareText(std::string_view a, std::string_view b) const override;
+};
+
+// ShellExecuteA with the verb "open".
+class Win32Shell : public Shell {
+  public:
+    void Open(const std::string& address) override;
 };
 
 // The full path of the running executable (GetModuleFileNameA).

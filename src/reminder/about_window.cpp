@@ -3,10 +3,8 @@
 
 #include <string>
 
-#include "app/program_windows.h"
 #include "reminder/natalo_addresses.h"
 #include "reminder/resource_pictures.h"
-#include "reminder/shell_open.h"
 #include "resource_ids.h"
 
 namespace natalo {
@@ -41,18 +39,13 @@ std::string ShownAddress(std::string_view url) {
 
 }  // namespace
 
-TAbout::TAbout()
+TAbout::TAbout(Shell& shell)
     : Form(AboutOptions()),
+      shell_(shell),
       logo_(LoadJpegResource(IDR_NATALO_LOGO)),
       webSite_(*this, {103, 224, 0, 0}, ShownAddress(kMakerWebSite)),
       greetingSite_(*this, {100, 240, 0, 0}, ShownAddress(kGreetingServiceWebSite)) {
-    Windows().About = this;
     FormCreate();
-}
-
-TAbout::~TAbout() {
-    if (Windows().About == this)
-        Windows().About = nullptr;
 }
 
 void TAbout::FormCreate() {
@@ -73,8 +66,8 @@ void TAbout::FormCreate() {
     }
     for (ui::LinkLabel* link : {&webSite_, &greetingSite_})
         link->SetHoverColour(RGB(255, 0, 0));
-    webSite_.OnClick([] { ShellOpen(std::string(kMakerWebSite)); });
-    greetingSite_.OnClick([] { ShellOpen(std::string(kGreetingServiceWebSite)); });
+    webSite_.OnClick([this] { shell_.Open(std::string(kMakerWebSite)); });
+    greetingSite_.OnClick([this] { shell_.Open(std::string(kGreetingServiceWebSite)); });
 }
 
 void TAbout::Paint(HDC dc) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "platform/shell.h"
 #include "platform/win32_handle.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -14,8 +15,8 @@ namespace natalo {
 
 class TAbout : public ui::Form {
   public:
-    TAbout();
-    ~TAbout() override;
+    // The links open their web sites through the shell.
+    explicit TAbout(Shell& shell);
 
     ui::Label& AddressLine(int index) { return *addressLines_[static_cast<std::size_t>(index)]; }
     ui::LinkLabel& WebSiteLink() { return webSite_; }
@@ -29,6 +30,8 @@ class TAbout : public ui::Form {
 
   private:
     void FormCreate();
+
+    Shell& shell_;
 
     UniqueBitmap logo_;
     std::array<std::unique_ptr<ui::Label>, 5> addressLines_;

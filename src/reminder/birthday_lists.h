@@ -1,6 +1,7 @@
 // What each build of the birthday schedule leaves for the rest of the program: the link
 // table that the gift and greeting links look their address up in, and the print list
-// that the birthday printout prints. Both are overwritten by every build.
+// that the birthday printout prints. Both are overwritten by every build; the program
+// keeps one of each for the whole run.
 #pragma once
 
 #include <string>
@@ -10,9 +11,10 @@
 
 namespace natalo {
 
-LinkTable& ProgramLinkTable();
-
-// Two lines per person in calendar order: day and month, then the name.
-std::vector<std::string>& BirthdayPrintList();
+struct BirthdayLists {
+    LinkTable linkTable;
+    // Two lines per person in calendar order: day and month, then the name.
+    std::vector<std::string> printList;
+};
 
 }  // namespace natalo

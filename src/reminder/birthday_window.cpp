@@ -5,13 +5,12 @@
 #include <vector>
 
 #include "addressbook/main_window.h"
-#include "app/program_windows.h"
 #include "platform/date_format.h"
 #include "reminder/birthday_lists.h"
+#include "reminder/birthday_windows.h"
 #include "reminder/browser_window.h"
 #include "reminder/natalo_addresses.h"
 #include "reminder/resource_pictures.h"
-#include "reminder/shell_open.h"
 #include "reminder/volume_serial.h"
 #include "resource_ids.h"
 #include "ui/application.h"
@@ -51,21 +50,12 @@ ui::FormOptions BirthdayWindowOptions() {
     return options;
 }
 
-std::function<void()>& PrintBirthdaysCommand() {
-    static std::function<void()> command;
-    return command;
-}
-
-std::vector<std::unique_ptr<TfrmDisp>>& BirthdayWindows() {
-    static std::vector<std::unique_ptr<TfrmDisp>> windows;
-    return windows;
-}
-
 }  // namespace
 
-TfrmDisp::TfrmDisp(TInput& input)
+TfrmDisp::TfrmDisp(BirthdayWindows& family)
     : Form(BirthdayWindowOptions()),
-      input_(input),
+      family_(family),
+      input_(family.Input()),
       picture_(LoadJpegResource(IDR_BIRTHDAY_PICTURE)),
       label3_(*this, {9, 333, 84, 13}, "Recent Birthdays:"),
       image4_(*this, {252, 509, 33, 33}),
@@ -76,11 +66,6 @@ TfrmDisp::TfrmDisp(TInput& input)
       urlLabel1_(*this, {4, 544, 169, 11}, ""),
       labels_(std::make_unique<ScheduleLabels>()) {
     FormCreate();
-}
-
-TfrmDisp::~TfrmDisp() {
-    if (Windows().frmDisp == this)
-        Windows().frmDisp = nullptr;
 }
 
 void TfrmDisp::FormCreate() {
@@ -109,7 +94,7 @@ void TfrmDisp::FormCreate() {
     urlLabel1_.SetFont(ui::FontSpec::Pixels("Tahoma", 9).Underlined());
     urlLabel1_.SetHoverColour(RGB(255, 0, 0));
     urlLabel1_.SetShowAccelChar(false);
-    urlLabel1_.OnClick([] { ShellOpen(std::string(kMakerWebSite)); });
+    urlLabel1_.OnClick([this] { input_.Env().shell.Open(std::string(kMakerWebSite)); });
 
     SetTransparentForm(Handle(), kOpacity);
     const Environment& environment = input_.Env();
@@ -138,14 +123,15 @@ void TfrmDisp::BuildSchedule() {
 
     const BirthdaySchedule schedule = BuildBirthdaySchedule(
         records, environment.clock.Today(), environment.regional, VolumeSerialHex());
+    BirthdayLists& lists = family_.Lists();
     for (const LinkTableEntry& entry : schedule.linkEntries)
-        ProgramLinkTable().Store(entry);
-    BirthdayPrintList() = schedule.printList;
+        lists.linkTable.Store(entry);
+    lists.printList = schedule.printList;
 
     LinkActions actions;
     actions.openGift = [this](int index) { OpenWebBrowser(index); };
     actions.openGreeting = [this](int index) { OpenWebBrowserAutomat(index); };
-    actions.openMail = [](const std::string& url) { ShellOpen(url); };
+    actions.openMail = [this](const std::string& url) { input_.Env().shell.Open(url); };
     labels_->Build(*this, schedule, actions);
 }
 
@@ -204,61 +190,40 @@ void TfrmDisp::Button2Click() {
 }
 
 void TfrmDisp::Image4Click() {
-    if (PrintBirthdaysCommand())
-        PrintBirthdaysCommand()();
+    family_.PrintBirthdays()();
+}
+
+TfrmDisp& TfrmDisp::Latest() {
+    TfrmDisp* current = family_.Current();
+    return current ? *current : *this;
 }
 
 void TfrmDisp::Image5Click() {
-    TfrmDisp& latest = Windows().frmDisp ? *Windows().frmDisp : *this;
+    TfrmDisp& latest = Latest();
     for (int i = 0; i < kEnlargeSteps; ++i)
         latest.SetOuterWidth(kNormalWidth + 3 * i);
 }
 
 void TfrmDisp::Image6Click() {
-    TfrmDisp& latest = Windows().frmDisp ? *Windows().frmDisp : *this;
-    latest.SetOuterWidth(kNormalWidth);
+    Latest().SetOuterWidth(kNormalWidth);
 }
 
 void TfrmDisp::OpenWebBrowser(int linkIndex) {
-    if (const LinkRecord* entry = ProgramLinkTable().Find(linkIndex))
+    if (const LinkRecord* entry = family_.Lists().linkTable.Find(linkIndex))
         OpenInBrowserWindow(entry->GiftUrl());
 }
 
 void TfrmDisp::OpenWebBrowserAutomat(int linkIndex) {
-    if (const LinkRecord* entry = ProgramLinkTable().Find(linkIndex))
+    if (const LinkRecord* entry = family_.Lists().linkTable.Find(linkIndex))
         OpenInBrowserWindow(entry->GreetingUrl());
 }
 
 void TfrmDisp::OpenInBrowserWindow(const std::string& url) {
-    TForm3* browser = Windows().Form3;
-    const bool shownHere = browser ? browser->Navigate(url) : (ShellOpen(url), false);
-    if (TfrmDisp* current = Windows().frmDisp)
-        current->Hide();
-    else
-        Hide();
+    TForm3& browser = family_.Browser();
+    const bool shownHere = browser.Navigate(url);
+    Latest().Hide();
     if (shownHere)
-        browser->Show();
-}
-
-void SetPrintBirthdaysCommand(std::function<void()> command) {
-    PrintBirthdaysCommand() = std::move(command);
-}
-
-TfrmDisp& ShowNewBirthdayWindow(TInput& input) {
-    auto& windows = BirthdayWindows();
-    std::erase_if(windows, [](const std::unique_ptr<TfrmDisp>& window) {
-        return !window->Fading() && !window->Visible() && window.get() != Windows().frmDisp;
-    });
-    windows.push_back(std::make_unique<TfrmDisp>(input));
-    TfrmDisp& created = *windows.back();
-    Windows().frmDisp = &created;
-    created.Show();
-    return created;
-}
-
-void FreeBirthdayWindows() {
-    Windows().frmDisp = nullptr;
-    BirthdayWindows().clear();
+        browser.Show();
 }
 
 }  // namespace natalo

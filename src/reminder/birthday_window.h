@@ -1,10 +1,9 @@
 // TfrmDisp: the birthday window. A new instance is created for each showing; showing it
 // reads the data file and lays out the coming birthdays with their links and the recent
 // ones. It fades out when closed, grows to show its shrink picture, and leads to the
-// main window. Earlier instances stay hidden until the next showing frees them.
+// main window. The instances of a run are kept by BirthdayWindows.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,6 +16,7 @@
 
 namespace natalo {
 
+class BirthdayWindows;
 class TInput;
 
 class TfrmDisp : public ui::Form {
@@ -26,15 +26,15 @@ class TfrmDisp : public ui::Form {
     // The height of the title band drawn at the top of the client area.
     static constexpr int kTitleBandHeight = 30;
 
-    // The window reads its data file, clock and regional settings through the main window.
-    explicit TfrmDisp(TInput& input);
-    ~TfrmDisp() override;
+    // The window reads its data file, clock and regional settings through the main window
+    // that `family` holds, and reaches the latest of its kind through it.
+    explicit TfrmDisp(BirthdayWindows& family);
 
     // Close picture: fade out, then hide.
     void Button1Click();
     // Edit picture: fade out, hide, and show the main window in its normal size.
     void Button2Click();
-    // Print picture: hands over to the print window (see SetPrintBirthdaysCommand).
+    // Print picture: hands over to the print window (BirthdayWindows::PrintBirthdays).
     void Image4Click();
     // Enlarge picture: the latest birthday window grows from 380 to 455 pixels.
     void Image5Click();
@@ -70,7 +70,10 @@ class TfrmDisp : public ui::Form {
     void FormCreate();
     void BuildSchedule();
     void OpenInBrowserWindow(const std::string& url);
+    // The latest birthday window: this one until a newer one was created.
+    TfrmDisp& Latest();
 
+    BirthdayWindows& family_;
     TInput& input_;
     UniqueBitmap picture_;
     ui::Label label3_;
@@ -83,14 +86,5 @@ class TfrmDisp : public ui::Form {
     std::unique_ptr<ScheduleLabels> labels_;
     bool fading_ = false;
 };
-
-// What the print picture runs: the print window sets it when it is created.
-void SetPrintBirthdaysCommand(std::function<void()> command);
-
-// Creates a new birthday window, makes it the program's current one and shows it. Hidden
-// earlier instances are freed here, except one whose fade is still running.
-TfrmDisp& ShowNewBirthdayWindow(TInput& input);
-// Frees every birthday window: at the end of the program, before the main window goes.
-void FreeBirthdayWindows();
 
 }  // namespace natalo

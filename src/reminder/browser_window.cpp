@@ -1,9 +1,7 @@
 // TForm3, the web browser window.
 #include "reminder/browser_window.h"
 
-#include "app/program_windows.h"
 #include "reminder/resource_pictures.h"
-#include "reminder/shell_open.h"
 #include "resource_ids.h"
 
 namespace natalo {
@@ -27,21 +25,16 @@ constexpr int kIconSize = 32;
 
 }  // namespace
 
-TForm3::TForm3()
+TForm3::TForm3(Shell& shell)
     : Form(BrowserWindowOptions()),
+      shell_(shell),
       webBrowser1_(*this, {0, 36, 583, 400}),
       back_(*this, {12, 441, 36, 33}),
       forward_(*this, {52, 441, 36, 33}),
       cancel1_(*this, {92, 441, 36, 33}),
       cancel2_(*this, {132, 441, 36, 33}),
       closeBrowser_(*this, {448, 448, 121, 27}, "Close Browser") {
-    Windows().Form3 = this;
     FormCreate();
-}
-
-TForm3::~TForm3() {
-    if (Windows().Form3 == this)
-        Windows().Form3 = nullptr;
 }
 
 void TForm3::FormCreate() {
@@ -63,7 +56,7 @@ bool TForm3::Navigate(const std::string& url) {
     lastUrl_ = url;
     if (webBrowser1_.Navigate(url))
         return true;
-    ShellOpen(url);
+    shell_.Open(url);
     return false;
 }
 

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/shell.h"
 #include "reminder/web_browser_control.h"
 #include "ui/button.h"
 #include "ui/form.h"
@@ -33,8 +34,8 @@ class OleSession {
 
 class TForm3 : public ui::Form {
   public:
-    TForm3();
-    ~TForm3() override;
+    // Addresses the window cannot show go to the user's browser through the shell.
+    explicit TForm3(Shell& shell);
 
     // Loads the address in WebBrowser1. Returns true when the page is shown here, false
     // when it went to the user's default browser because there is no browser control.
@@ -56,6 +57,7 @@ class TForm3 : public ui::Form {
   private:
     void FormCreate();
 
+    Shell& shell_;
     OleSession ole_;
     WebBrowserControl webBrowser1_;
     ui::PictureButton back_;

@@ -3,9 +3,7 @@
 
 #include <string>
 
-#include "app/program_windows.h"
 #include "reminder/natalo_addresses.h"
-#include "reminder/shell_open.h"
 
 namespace natalo {
 namespace {
@@ -29,21 +27,16 @@ void WrapAt(ui::Label& label, int width) {
 
 }  // namespace
 
-TForm1::TForm1()
+TForm1::TForm1(Shell& shell)
     : Form(TellAFriendOptions()),
+      shell_(shell),
       title_(*this, {24, 48, 109, 0}, "Tell a friend about Natalo!"),
       text_(*this, {24, 87, 224, 0},
             "Click the following Link if you would like to send our Software  to your friends "
             "or colleges."),
       link_(*this, {64, 152, 0, 0}, "Tell a friend about Natalo"),
       close_(*this, {72, 200, 115, 33}, "close window") {
-    Windows().Form1 = this;
     FormCreate();
-}
-
-TForm1::~TForm1() {
-    if (Windows().Form1 == this)
-        Windows().Form1 = nullptr;
 }
 
 void TForm1::FormCreate() {
@@ -52,7 +45,7 @@ void TForm1::FormCreate() {
     WrapAt(text_, 224);
     link_.SetFont(ui::FontSpec::Points("MS Sans Serif", 8).Underlined());
     link_.SetHoverColour(RGB(255, 0, 0));
-    link_.OnClick([] { ShellOpen(std::string(kTellAFriendPage)); });
+    link_.OnClick([this] { shell_.Open(std::string(kTellAFriendPage)); });
     close_.OnClick([this] { Close(); });
 }
 

@@ -2,6 +2,7 @@
 // the maker's tell-a-friend page in the user's web browser.
 #pragma once
 
+#include "platform/shell.h"
 #include "ui/button.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -11,8 +12,8 @@ namespace natalo {
 
 class TForm1 : public ui::Form {
   public:
-    TForm1();
-    ~TForm1() override;
+    // The link opens its page through the shell.
+    explicit TForm1(Shell& shell);
 
     ui::Label& TitleLabel() { return title_; }
     ui::Label& TextLabel() { return text_; }
@@ -21,6 +22,8 @@ class TForm1 : public ui::Form {
 
   private:
     void FormCreate();
+
+    Shell& shell_;
 
     ui::Label title_;
     ui::Label text_;

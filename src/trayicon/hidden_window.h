@@ -1,40 +1,32 @@
 // A hidden helper window: zero-sized, a pop-up tool window (so that it has no taskbar
-// button but still hears broadcasts), never shown. Its messages go to one function;
-// an exception from it is handed to the application's error handler, never to Windows.
+// button but still hears broadcasts), never shown. Its messages go to one function; it is
+// bound like every window of the framework, so an exception from the function is handed
+// to the application's error handler, never to Windows.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 
-#include "platform/win32_handle.h"
+#include "ui/window.h"
 
 namespace natalo {
 
-struct WindowTraits {
-    using Handle = HWND;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { ::DestroyWindow(h); }
-};
-using UniqueWindow = UniqueHandle<WindowTraits>;
-
-class HiddenWindow {
+class HiddenWindow : public ui::Window {
   public:
     using MessageHandler = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
 
+    // Throws when the window cannot be made.
     explicit HiddenWindow(MessageHandler handler);
-    // The handler hears nothing of the window's own destruction.
-    ~HiddenWindow();
-    HiddenWindow(const HiddenWindow&) = delete;
-    HiddenWindow& operator=(const HiddenWindow&) = delete;
 
-    HWND Handle() const { return window_.get(); }
+  protected:
+    // The handler hears the messages of the finished window only: nothing of its creation
+    // and nothing of its destruction (see ui::Window on the destroy order).
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
     MessageHandler handler_;
-    UniqueWindow window_;
+    bool created_ = false;
 };
 
 }  // namespace natalo

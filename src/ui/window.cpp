@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <set>
+#include <stdexcept>
 
 #include "ui/application.h"
 
@@ -38,6 +39,24 @@ HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return nullptr;
     }
+}
+
+// A window the program needs could not be made: the program cannot go on with the
+// command (or the start-up) that wanted it, and the user is told why.
+[[noreturn]] void ThrowCreationError(const char* what, const char* className) {
+    const DWORD code = ::GetLastError();
+    std::string text = std::string(what) + " (" + className + ")";
+    char reason[256] = {};
+    if (code != 0 && ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, code, 0, reason, sizeof reason, nullptr) > 0) {
+        std::string systemText(reason);
+        while (!systemText.empty() && (systemText.back() == '\n' || systemText.back() == '\r' ||
+                                       systemText.back() == '.' || systemText.back() == ' ')) {
+            systemText.pop_back();
+        }
+        text += ": " + systemText;
+    }
+    throw std::runtime_error(text);
 }
 
 }  // namespace
@@ -116,7 +135,7 @@ Window* Window::FromHandle(HWND window) {
 
 void Window::RegisterOwnClass(const char* className, UINT classStyle, LPCSTR cursor) {
     static std::set<std::string> registered;
-    if (!registered.insert(className).second)
+    if (registered.contains(className))
         return;
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -125,14 +144,20 @@ void Window::RegisterOwnClass(const char* className, UINT classStyle, LPCSTR cur
     windowClass.hInstance = ::GetModuleHandleA(nullptr);
     windowClass.hCursor = ::LoadCursorA(nullptr, cursor);
     windowClass.lpszClassName = className;
-    ::RegisterClassExA(&windowClass);
+    // Only a class that exists is remembered: a failed registration is tried again, and
+    // said, the next time a window of the class is wanted.
+    if (!::RegisterClassExA(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        ThrowCreationError("Fehler beim Registrieren der Fensterklasse", className);
+    registered.insert(className);
 }
 
 void Window::CreateOwn(const char* className, DWORD exStyle, DWORD style, const Bounds& bounds,
                        HWND parent, HMENU menuOrId, const std::string& text) {
-    ::CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left, bounds.top,
-                      bounds.width, bounds.height, parent, menuOrId, ::GetModuleHandleA(nullptr),
-                      this);
+    HWND window = ::CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left,
+                                    bounds.top, bounds.width, bounds.height, parent, menuOrId,
+                                    ::GetModuleHandleA(nullptr), this);
+    if (!window)
+        ThrowCreationError("Fehler beim Erzeugen des Fensters", className);
 }
 
 void Window::CreateSubclassed(const char* className, DWORD exStyle, DWORD style,
@@ -142,7 +167,7 @@ void Window::CreateSubclassed(const char* className, DWORD exStyle, DWORD style,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                     ::GetModuleHandleA(nullptr), nullptr);
     if (!window)
-        return;
+        ThrowCreationError("Fehler beim Erzeugen des Fensters", className);
     handle_ = window;
     subclassed_ = true;
     ::SetWindowSubclass(window, &Window::SubclassProc, kSubclassId,

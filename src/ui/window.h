@@ -12,6 +12,17 @@
 // Notifications a child sends to its parent (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*,
 // WM_DRAWITEM, WM_CONTEXTMENU) are first offered to the child's own object through
 // HandleNotification, so a control handles its own clicks and colours.
+//
+// Creation fails loudly: CreateOwn, CreateSubclassed and RegisterOwnClass throw a
+// std::runtime_error naming the class and the system's reason, so a window that could not
+// be made is reported by the application's error handler instead of being a null handle.
+//
+// Destruction order: ~Window destroys the handle, and it runs after the derived class's
+// destructor and its members are gone. The messages of that destruction (WM_DESTROY,
+// WM_NCDESTROY) therefore reach only Window's own handling, never a derived override. A
+// derived window that must react to its own destruction (free what runs its commands)
+// does so in HandleMessage(WM_DESTROY), which covers a window destroyed while its object
+// lives, and in its destructor or members for the object's own end.
 #pragma once
 
 #include <windows.h>

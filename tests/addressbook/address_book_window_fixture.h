@@ -1,5 +1,6 @@
-// The main window and the address editor over a real data file in a scratch folder, with
-// fixed regional settings (dd.MM.yyyy) and the default error handler's texts collected.
+// The main window and the address editor of a program started over a real data file in a
+// scratch folder, with fixed regional settings (dd.MM.yyyy) and the default error
+// handler's texts collected.
 #pragma once
 
 #include <windows.h>
@@ -11,36 +12,19 @@
 #include <string>
 #include <vector>
 
-#include "addressbook/address_editor.h"
-#include "addressbook/main_window.h"
-#include "platform/win32_file_system.h"
-#include "support/fake_clock.h"
-#include "support/fake_regional_settings.h"
-#include "support/records.h"
-#include "ui/ui_test_support.h"
-#include "win32/temp_folder.h"
+#include "app/program_fixture.h"
 
 namespace natalo::testing {
 
-class AddressBookWindowTest : public ui::testing::UiTest {
+class AddressBookWindowTest : public ProgramTest {
   protected:
     // Writes the records as data.dat, then creates the windows as start-up does.
     void Start(const std::vector<AddressRecord>& records = {}) {
-        editor.reset();
-        input.reset();
-        const auto bytes = FileOf(records);
-        WriteWholeFile(folder.File("data.dat"),
-                       std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-        input = std::make_unique<TInput>(environment);
-        editor = std::make_unique<Tfrmerf>();
-    }
-    void TearDown() override {
-        editor.reset();
-        input.reset();
-        ui::testing::UiTest::TearDown();
+        ProgramTest::Start(records);
+        editor = &program->frmerf();
     }
 
-    std::string FileBytes() const { return ReadWholeFile(folder.File("data.dat")); }
+    std::string FileBytes() const { return ReadWholeFile(DataPath()); }
     std::size_t RecordsOnDisk() const { return FileBytes().size() / kRecordSize; }
     AddressRecord RecordOnDisk(std::size_t index) const {
         const std::string bytes = FileBytes();
@@ -78,13 +62,7 @@ class AddressBookWindowTest : public ui::testing::UiTest {
                        reinterpret_cast<LPARAM>(&click));
     }
 
-    TempFolder folder;
-    FakeClock clock;
-    FakeRegionalSettings regional{"dd.MM.yyyy", "."};
-    Win32FileSystem files;
-    Environment environment{clock, regional, files, folder.Path()};
-    std::unique_ptr<TInput> input;
-    std::unique_ptr<Tfrmerf> editor;
+    Tfrmerf* editor = nullptr;
 };
 
 }  // namespace natalo::testing

@@ -25,7 +25,7 @@ TEST_F(MainWindowTest, LayoutAsDesigned) {
     EXPECT_EQ(client.right - client.left, 658);
     EXPECT_EQ(client.bottom - client.top, 499);
     EXPECT_FALSE(input->Visible());
-    EXPECT_EQ(ui::App().MainForm(), input.get());
+    EXPECT_EQ(ui::App().MainForm(), input);
 
     const std::vector<std::pair<std::string, int>> columns{
         {"", 0},           {"Last Name", 100}, {"First Name", 100}, {"Birthday", 80},
@@ -219,7 +219,7 @@ TEST_F(MainWindowTest, TransparencyMakesTheWindowLayered) {
 TEST_F(MainWindowTest, UnreadableDataFileIsReportedAndTheWindowStillComesUp) {
     testing::WriteWholeFile(folder.File("data.dat"), std::string(368, 'x'));
     ::SetFileAttributesA(folder.File("data.dat").c_str(), FILE_ATTRIBUTE_READONLY);
-    input = std::make_unique<TInput>(environment);
+    StartOverDataFile();
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_EQ(errors_[0], "Dateizugriff verweigert.");
     EXPECT_EQ(input->lvHeaders().ItemCount(), 0);

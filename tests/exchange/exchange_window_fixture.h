@@ -1,6 +1,7 @@
-// The main window and the import dialog over a real data file in a scratch folder, with
-// fixed regional settings (dd.MM.yyyy), the list file dialogs answered by the test, the
-// information messages answered with OK and the default error handler's texts collected.
+// The main window and the import dialog of a program started over a real data file in a
+// scratch folder, with fixed regional settings (dd.MM.yyyy), the list file dialogs
+// answered by the test, the information messages answered with OK and the default error
+// handler's texts collected.
 #pragma once
 
 #include <windows.h>
@@ -11,54 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "addressbook/main_window.h"
-#include "exchange/import_dialog.h"
-#include "exchange/list_file_dialogs.h"
-#include "platform/win32_file_system.h"
+#include "app/program_fixture.h"
 #include "platform/win32_handle.h"
-#include "support/fake_clock.h"
-#include "support/fake_regional_settings.h"
-#include "support/records.h"
-#include "ui/ui_test_support.h"
-#include "win32/temp_folder.h"
 
 namespace natalo::testing {
-
-// The real file system, with a disk that can fill up: once the writes it allows are
-// used up, a write stores nothing.
-class FillingDisk : public FileSystem {
-  public:
-    // Nothing: no limit.
-    std::optional<int> writesLeft;
-
-    bool Exists(const std::string& path) override { return disk_.Exists(path); }
-    std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
-        return std::make_unique<LimitedFile>(disk_.Open(path, mode), writesLeft);
-    }
-
-  private:
-    class LimitedFile : public File {
-      public:
-        LimitedFile(std::unique_ptr<File> file, std::optional<int>& writesLeft)
-            : file_(std::move(file)), writesLeft_(writesLeft) {}
-        std::uint64_t Size() override { return file_->Size(); }
-        std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> data) override {
-            return file_->ReadAt(offset, data);
-        }
-        std::size_t WriteAt(std::uint64_t offset, std::span<const std::byte> data) override {
-            if (writesLeft_ && (*writesLeft_)-- <= 0)
-                return 0;
-            return file_->WriteAt(offset, data);
-        }
-        void Truncate(std::uint64_t size) override { file_->Truncate(size); }
-
-      private:
-        std::unique_ptr<File> file_;
-        std::optional<int>& writesLeft_;
-    };
-
-    Win32FileSystem disk_;
-};
 
 // Clicks OK on every information message that comes up while it lives, and keeps the
 // texts it showed.
@@ -98,31 +55,16 @@ class MessageAnswerer {
     UINT_PTR timer_ = 0;
 };
 
-class ExchangeWindowTest : public ui::testing::UiTest {
+class ExchangeWindowTest : public ProgramTest {
   protected:
-    void SetUp() override {
-        ui::testing::UiTest::SetUp();
-        savedDialogs_ = ExchangeFileDialogs();
-        ExchangeFileDialogs().chooseImportFile = [this](HWND) { return chosenFile; };
-        ExchangeFileDialogs().chooseExportFile = [this](HWND) { return chosenFile; };
-    }
-    void TearDown() override {
-        ::SetFileAttributesA(DataPath().c_str(), FILE_ATTRIBUTE_NORMAL);
-        dialog.reset();
-        input.reset();
-        ExchangeFileDialogs() = savedDialogs_;
-        ui::testing::UiTest::TearDown();
-    }
-
     // Writes the records as data.dat, then creates the windows as start-up does.
     void Start(const std::vector<AddressRecord>& records = {}) {
-        const auto bytes = FileOf(records);
-        StartWithBytes(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        ProgramTest::Start(records);
+        dialog = &program->frmImport();
     }
     void StartWithBytes(const std::string& dataFile) {
-        WriteWholeFile(DataPath(), dataFile);
-        input = std::make_unique<TInput>(environment);
-        dialog = std::make_unique<TfrmImport>(environment);
+        ProgramTest::StartWithFile(dataFile);
+        dialog = &program->frmImport();
     }
 
     // The Import command with the text typed into the dialog (or the text it kept) and
@@ -145,7 +87,6 @@ class ExchangeWindowTest : public ui::testing::UiTest {
         ::SendMessageA(input->Handle(), WM_COMMAND, static_cast<WPARAM>(input->ExportCommand()), 0);
     }
 
-    std::string DataPath() const { return folder.File("data.dat"); }
     std::size_t RecordsOnDisk() const { return ReadWholeFile(DataPath()).size() / kRecordSize; }
     AddressRecord RecordOnDisk(std::size_t index) const {
         const std::string bytes = ReadWholeFile(DataPath());
@@ -170,22 +111,11 @@ class ExchangeWindowTest : public ui::testing::UiTest {
         return names;
     }
 
-    TempFolder folder;
-    FakeClock clock;
-    FakeRegionalSettings regional{"dd.MM.yyyy", "."};
-    FillingDisk files;
-    Environment environment{clock, regional, files, folder.Path()};
-    std::unique_ptr<TInput> input;
-    std::unique_ptr<TfrmImport> dialog;
+    TfrmImport* dialog = nullptr;
     MessageAnswerer messages;
-    // What the file dialogs answer: a path, or nothing for Cancel.
-    std::optional<std::string> chosenFile;
     bool dialogStayedOpen = false;
     // What the default error handler was given before the dialog was closed.
     std::vector<std::string> errorsOfTheImport;
-
-  private:
-    ListFileDialogs savedDialogs_;
 };
 
 }  // namespace natalo::testing

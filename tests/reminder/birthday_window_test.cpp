@@ -209,10 +209,10 @@ TEST_F(BirthdayWindowTest, GreetingLinkOpensTheGreetingPageOfItsPass) {
 TEST_F(BirthdayWindowTest, EachBuildFillsTheLinkTableAndThePrintList) {
     StartWithFourPeople();
     ShowBirthdayWindow();
-    ASSERT_NE(ProgramLinkTable().Find(8), nullptr);
-    EXPECT_EQ(ProgramLinkTable().Find(8)->GiftUrl(),
+    ASSERT_NE(program->Lists().linkTable.Find(8), nullptr);
+    EXPECT_EQ(program->Lists().linkTable.Find(8)->GiftUrl(),
               kService + "?id=" + VolumeSerialHex() + "&lang=en&v=2.0&h=gt&g=f&a=57&n=Clara");
-    EXPECT_EQ(BirthdayPrintList(),
+    EXPECT_EQ(program->Lists().printList,
               (std::vector<std::string>{"05.01.", "Bert Brown", "10.12.", "Clara Klein", "20.12.",
                                         "Tom Today", "24.12.", "Anna Muster"}));
 }
@@ -322,7 +322,7 @@ TEST_F(BirthdayWindowTest, EnlargeAndShrinkActOnTheLatestBirthdayWindow) {
     Start();
     TfrmDisp& first = ShowBirthdayWindow();
     input->ShowBirthdays();
-    TfrmDisp* latest = Windows().frmDisp;
+    TfrmDisp* latest = program->frmDisp();
     ASSERT_NE(latest, &first);
     Click(first.Image5());
     EXPECT_EQ(latest->GetBounds().width, TfrmDisp::kEnlargedWidth);
@@ -333,12 +333,12 @@ TEST_F(BirthdayWindowTest, ShowBirthdaysLeavesOneFreshVisibleWindowAndHidesTheMa
     Start({Person("Anna", "Muster", {1984, 12, 24})});
     input->Show();
     input->ShowBirthdays();
-    TfrmDisp* first = Windows().frmDisp;
+    TfrmDisp* first = program->frmDisp();
     ASSERT_NE(first, nullptr);
     EXPECT_FALSE(input->Visible());
     clock.SetToday({2026, 12, 24});
     input->ShowBirthdays();
-    TfrmDisp* second = Windows().frmDisp;
+    TfrmDisp* second = program->frmDisp();
     ASSERT_NE(second, first);
     EXPECT_FALSE(first->Visible());
     EXPECT_TRUE(second->Visible());
@@ -366,7 +366,7 @@ TEST_F(BirthdayWindowTest, AWindowStillFadingIsNotFreedByANewShowing) {
     ::Sleep(20);
     fading.Button1Click();  // must come back to a living window
     EXPECT_FALSE(fading.Visible());
-    EXPECT_TRUE(Windows().frmDisp->Visible());
+    EXPECT_TRUE(program->frmDisp()->Visible());
 }
 
 TEST_F(BirthdayWindowTest, ScanKeepsTheDataFilePosition) {
@@ -391,9 +391,8 @@ TEST_F(BirthdayWindowTest, PrintPictureRunsThePrintCommand) {
     Start();
     TfrmDisp& window = ShowBirthdayWindow();
     int printed = 0;
-    SetPrintBirthdaysCommand([&] { ++printed; });
+    program->BirthdayWindowsOfRun().PrintBirthdays().Connect([&] { ++printed; });
     Click(window.Image4());
-    SetPrintBirthdaysCommand(nullptr);
     EXPECT_EQ(printed, 1);
 }
 

@@ -38,9 +38,9 @@ TEST_F(ReminderScreenshotTest, DisabledLinkShowsItsTooltipUnderTheMouse) {
 
 TEST_F(ReminderScreenshotTest, CompanionWindows) {
     Start();
-    const std::pair<ui::Form*, const char*> shots[] = {{form3.get(), "browser-window.png"},
-                                                       {form1.get(), "tell-a-friend-window.png"},
-                                                       {about.get(), "about-window.png"}};
+    const std::pair<ui::Form*, const char*> shots[] = {{form3, "browser-window.png"},
+                                                       {form1, "tell-a-friend-window.png"},
+                                                       {about, "about-window.png"}};
     for (const auto& [form, file] : shots) {
         form->Show();
         Pump(300);

@@ -11,18 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "addressbook/main_window.h"
-#include "app/program_windows.h"
+#include "app/program_fixture.h"
 #include "platform/win32_environment.h"
-#include "platform/win32_file_system.h"
 #include "platform/win32_registry.h"
-#include "reminder/about_window.h"
-#include "reminder/birthday_window.h"
-#include "support/fake_clock.h"
-#include "support/fake_regional_settings.h"
 #include "trayicon/simple_timer_handler.h"
-#include "ui/ui_test_support.h"
-#include "win32/temp_folder.h"
 
 namespace natalo {
 namespace {
@@ -70,25 +62,16 @@ class SavedRunEntry {
     std::optional<std::string> data_;
 };
 
-class MainWindowTrayTest : public ui::testing::UiTest {
+class MainWindowTrayTest : public testing::ProgramTest {
   protected:
     void SetUp() override {
-        UiTest::SetUp();
+        ProgramTest::SetUp();
         RegistryAccessor registry;
         registry.OpenKey(kRunKeyPath, true);
         registry.DeleteValue(kAutostartValueName);
     }
-    void TearDown() override {
-        FreeBirthdayWindows();
-        about.reset();
-        input.reset();
-        UiTest::TearDown();
-    }
 
-    void Start() {
-        input = std::make_unique<TInput>(environment);
-        about = std::make_unique<TAbout>();
-    }
+    void Start() { StartOverDataFile(); }
     MainWindowTray& Tray() { return *MainWindowTray::Of(*input); }
     // A menu item chosen: the menu posts its command to the main window.
     void Choose(int item) {
@@ -136,13 +119,6 @@ class MainWindowTrayTest : public ui::testing::UiTest {
     }
 
     SavedRunEntry savedRunEntry;
-    testing::TempFolder folder;
-    testing::FakeClock clock{{2026, 12, 20}};
-    testing::FakeRegionalSettings regional{"dd.MM.yyyy", "."};
-    Win32FileSystem files;
-    Environment environment{clock, regional, files, folder.Path()};
-    std::unique_ptr<TInput> input;
-    std::unique_ptr<TAbout> about;
 };
 
 TEST_F(MainWindowTrayTest, TheIconAndTheMenuAreSetUpWithTheWindow) {
@@ -191,9 +167,7 @@ TEST_F(MainWindowTrayTest, StartWithWindowsIsCheckedForThisProgramsEntryOnly) {
         Start();
         EXPECT_EQ(StartWithWindowsChecked(), c.checked) << c.entry.value_or("(none)");
         EXPECT_TRUE(DataFileExists());
-        FreeBirthdayWindows();
-        about.reset();
-        input.reset();
+        program.reset();
     }
     EXPECT_TRUE(errors_.empty());
 }
@@ -227,7 +201,7 @@ TEST_F(MainWindowTrayTest, TogglingWritesTheQuotedCommandAndRemovesItAgain) {
 
 TEST_F(MainWindowTrayTest, TheDailyTimerHidesTheShownMainWindowAndShowsANewBirthdayWindow) {
     Start();
-    TfrmDisp& first = ShowNewBirthdayWindow(*input);
+    TfrmDisp& first = program->BirthdayWindowsOfRun().ShowNew();
     input->Show();
     ASSERT_TRUE(::IsWindowVisible(input->Handle()));
     ::PostMessageA(TSimpleTimerHandler::Instance()->Window(), WM_TIMER,
@@ -236,17 +210,17 @@ TEST_F(MainWindowTrayTest, TheDailyTimerHidesTheShownMainWindowAndShowsANewBirth
     const std::vector<TfrmDisp*> visible = VisibleBirthdayWindows();
     ASSERT_EQ(visible.size(), 1u);
     EXPECT_NE(visible[0], &first);
-    EXPECT_EQ(visible[0], Windows().frmDisp);
+    EXPECT_EQ(visible[0], program->frmDisp());
 }
 
 TEST_F(MainWindowTrayTest, TwoShowBirthdaysInARowLeaveOneVisibleBirthdayWindow) {
     Start();
     Choose(Tray().Geburtstagslistezeigen1());
-    TfrmDisp* first = Windows().frmDisp;
+    TfrmDisp* first = program->frmDisp();
     Choose(Tray().Geburtstagslistezeigen1());
     const std::vector<TfrmDisp*> visible = VisibleBirthdayWindows();
     ASSERT_EQ(visible.size(), 1u);
-    EXPECT_EQ(visible[0], Windows().frmDisp);
+    EXPECT_EQ(visible[0], program->frmDisp());
     EXPECT_NE(visible[0], first);
 }
 
@@ -262,7 +236,7 @@ TEST_F(MainWindowTrayTest, AClickOnTheIconShowsANewBirthdayWindowOnceTheDoubleCl
 
 TEST_F(MainWindowTrayTest, ADoubleClickShowsTheMainWindowInNormalStateAndNoBirthdayWindow) {
     Start();
-    TfrmDisp& shown = ShowNewBirthdayWindow(*input);
+    TfrmDisp& shown = program->BirthdayWindowsOfRun().ShowNew();
     PostToIcon(WM_LBUTTONDOWN);
     PostToIcon(WM_LBUTTONUP);
     PostToIcon(WM_LBUTTONDBLCLK);
@@ -276,7 +250,7 @@ TEST_F(MainWindowTrayTest, ADoubleClickShowsTheMainWindowInNormalStateAndNoBirth
 
 TEST_F(MainWindowTrayTest, EditAddressListHidesTheBirthdayWindowAndRestoresTheMainWindow) {
     Start();
-    ShowNewBirthdayWindow(*input);
+    program->BirthdayWindowsOfRun().ShowNew();
     input->Show();
     input->SetWindowState(ui::WindowState::Maximized);
     Choose(Tray().EditAddressListItem());
@@ -287,10 +261,10 @@ TEST_F(MainWindowTrayTest, EditAddressListHidesTheBirthdayWindowAndRestoresTheMa
 
 TEST_F(MainWindowTrayTest, AboutHidesTheBirthdayWindowAndShowsTheAboutBox) {
     Start();
-    ShowNewBirthdayWindow(*input);
+    program->BirthdayWindowsOfRun().ShowNew();
     Choose(Tray().AboutItem());
     EXPECT_TRUE(VisibleBirthdayWindows().empty());
-    EXPECT_TRUE(::IsWindowVisible(about->Handle()));
+    EXPECT_TRUE(::IsWindowVisible(program->About().Handle()));
 }
 
 TEST_F(MainWindowTrayTest, MinimisingTheMainWindowHidesItIntoTheTray) {
@@ -347,7 +321,7 @@ void AnswerCloseDialog(const std::string& answer, CloseDialogSeen& seen, int tri
 
 TEST_F(MainWindowTrayTest, CloseAsksFirstAndNoChangesNothing) {
     Start();
-    ASSERT_EQ(ui::App().MainForm(), input.get());
+    ASSERT_EQ(ui::App().MainForm(), input);
     CloseDialogSeen seen;
     AnswerCloseDialog("No", seen);
     Choose(Tray().CloseItem());
@@ -377,8 +351,7 @@ TEST_F(MainWindowTrayTest, TheTrayGoesAwayWithItsWindow) {
     const HWND handler = Tray().TrayIcon1().HandlerWindow();
     TTrayIcon& icon = Tray().TrayIcon1();
     NOTIFYICONDATAA data = icon.IconData();
-    FreeBirthdayWindows();
-    input.reset();
+    program.reset();
     EXPECT_FALSE(::IsWindow(handler));
     // The shell no longer holds the icon.
     EXPECT_FALSE(::Shell_NotifyIconA(NIM_MODIFY, &data));

@@ -1,0 +1,73 @@
+// The program object: the one place that knows every window. It creates the windows in
+// the order of start-up and owns them, owns what belongs to no single window (the lists
+// each birthday schedule leaves, the birthday windows of the run), and connects the
+// commands that lead from one window to another. WinMain makes one; so do the tests,
+// with an environment and dialogs of their own.
+#pragma once
+
+#include "addressbook/address_editor.h"
+#include "addressbook/main_window.h"
+#include "exchange/import_dialog.h"
+#include "exchange/list_file_dialogs.h"
+#include "platform/environment.h"
+#include "reminder/about_window.h"
+#include "reminder/birthday_lists.h"
+#include "reminder/birthday_window.h"
+#include "reminder/birthday_windows.h"
+#include "reminder/browser_window.h"
+#include "reminder/tell_a_friend_window.h"
+
+namespace natalo {
+
+// The common dialogs the program shows to choose a file; tests answer them themselves.
+struct ProgramDialogs {
+    FileChooser chooseImportFile = &ShowImportOpenDialog;
+    FileChooser chooseExportFile = &ShowExportSaveDialog;
+};
+
+class Program {
+  public:
+    // Creates every window, hidden, and connects their commands. A window that cannot be
+    // created throws; a failure inside a window's own start (the data file cannot be
+    // opened) has been reported and start-up goes on.
+    explicit Program(const Environment& environment, ProgramDialogs dialogs = {});
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // The last step before the message loop: the program key, and the first birthday
+    // window.
+    void Start();
+
+    const Environment& Env() const { return environment_; }
+    BirthdayLists& Lists() { return lists_; }
+    BirthdayWindows& BirthdayWindowsOfRun() { return birthdayWindows_; }
+
+    // The windows, by the names the program knows them by.
+    TInput& Input() { return input_; }
+    Tfrmerf& frmerf() { return frmerf_; }
+    TfrmImport& frmImport() { return frmImport_; }
+    TForm1& Form1() { return form1_; }
+    TForm3& Form3() { return form3_; }
+    TAbout& About() { return about_; }
+    // The current birthday window; null before the first showing.
+    TfrmDisp* frmDisp() const { return birthdayWindows_.Current(); }
+
+  private:
+    void ConnectCommands();
+
+    Environment environment_;
+    ProgramDialogs dialogs_;
+    BirthdayLists lists_;
+    // In the order of start-up; the first becomes the application's main form.
+    TInput input_;
+    Tfrmerf frmerf_;
+    TfrmImport frmImport_;
+    TForm1 form1_;
+    TForm3 form3_;
+    TAbout about_;
+    // Last, so that they go first: they read the main window's data file and open their
+    // links in the browser window.
+    BirthdayWindows birthdayWindows_;
+};
+
+}  // namespace natalo

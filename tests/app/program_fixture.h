@@ -1,0 +1,105 @@
+// The whole program as start-up makes it, in-process under Wine: every window created
+// hidden by the program object over a real data file in a scratch folder, with a fixed
+// today (20 December 2026), fixed regional settings (dd.MM.yyyy), a disk that can be made
+// to fill up, the file dialogs answered by the test and the shell replaced by a list of
+// the addresses it would have opened.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "platform/win32_file_system.h"
+#include "support/fake_clock.h"
+#include "support/fake_regional_settings.h"
+#include "support/recording_shell.h"
+#include "support/records.h"
+#include "ui/ui_test_support.h"
+#include "win32/temp_folder.h"
+
+namespace natalo::testing {
+
+// The real file system, with a disk that can fill up: once the writes it allows are
+// used up, a write stores nothing.
+class FillingDisk : public FileSystem {
+  public:
+    // Nothing: no limit.
+    std::optional<int> writesLeft;
+
+    bool Exists(const std::string& path) override { return disk_.Exists(path); }
+    std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
+        return std::make_unique<LimitedFile>(disk_.Open(path, mode), writesLeft);
+    }
+
+  private:
+    class LimitedFile : public File {
+      public:
+        LimitedFile(std::unique_ptr<File> file, std::optional<int>& writesLeft)
+            : file_(std::move(file)), writesLeft_(writesLeft) {}
+        std::uint64_t Size() override { return file_->Size(); }
+        std::size_t ReadAt(std::uint64_t offset, std::span<std::byte> data) override {
+            return file_->ReadAt(offset, data);
+        }
+        std::size_t WriteAt(std::uint64_t offset, std::span<const std::byte> data) override {
+            if (writesLeft_ && (*writesLeft_)-- <= 0)
+                return 0;
+            return file_->WriteAt(offset, data);
+        }
+        void Truncate(std::uint64_t size) override { file_->Truncate(size); }
+
+      private:
+        std::unique_ptr<File> file_;
+        std::optional<int>& writesLeft_;
+    };
+
+    Win32FileSystem disk_;
+};
+
+class ProgramTest : public ui::testing::UiTest {
+  protected:
+    void TearDown() override {
+        ::SetFileAttributesA(DataPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+        program.reset();
+        ui::testing::UiTest::TearDown();
+    }
+
+    // Writes the records as data.dat, then creates the windows as start-up does (the first
+    // birthday window is the test's to show).
+    void Start(const std::vector<AddressRecord>& records = {}) {
+        const auto bytes = FileOf(records);
+        StartWithFile(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    }
+    void StartWithFile(const std::string& content) {
+        program.reset();
+        WriteWholeFile(DataPath(), content);
+        StartOverDataFile();
+    }
+    // Creates the windows over whatever data.dat the folder holds (or none).
+    void StartOverDataFile() {
+        program.reset();
+        ProgramDialogs dialogs;
+        dialogs.chooseImportFile = [this](HWND) { return chosenFile; };
+        dialogs.chooseExportFile = [this](HWND) { return chosenFile; };
+        program = std::make_unique<Program>(environment, std::move(dialogs));
+        input = &program->Input();
+    }
+
+    std::string DataPath() const { return folder.File("data.dat"); }
+
+    TempFolder folder;
+    FakeClock clock{{2026, 12, 20}};
+    FakeRegionalSettings regional{"dd.MM.yyyy", "."};
+    FillingDisk files;
+    RecordingShell shell;
+    Environment environment{clock, regional, files, folder.Path(), shell};
+    // What the file dialogs answer: a path, or nothing for Cancel.
+    std::optional<std::string> chosenFile;
+    std::unique_ptr<Program> program;
+    TInput* input = nullptr;  // the main window of the running program
+};
+
+}  // namespace natalo::testing
