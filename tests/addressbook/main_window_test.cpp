@@ -231,5 +231,15 @@ TEST_F(MainWindowTest, UnreadableDataFileIsReportedAndTheWindowStillComesUp) {
     }
 }
 
+TEST_F(MainWindowTest, AMainWindowWhoseCommandsWereNeverConnectedReportsEachClick) {
+    testing::WriteWholeFile(DataPath(), "");
+    TInput alone(environment);
+    alone.cmdTellFriends().Click();
+    alone.cmdAdd().Click();
+    EXPECT_EQ(errors_,
+              (std::vector<std::string>{"Befehl nicht verbunden: Tell friends about Natalo.",
+                                        "Adresseditor nicht verbunden."}));
+}
+
 }  // namespace
 }  // namespace natalo
