@@ -1,0 +1,46 @@
+// The birthday printout laid out on paper: two columns of rows per page, each row the day
+// and month, then the name, in the order of the print list. Positions are hundredths of a
+// millimetre from the paper's top-left corner; each text is drawn with its top-left corner
+// there, in Tahoma 12 pt black.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace natalo {
+
+struct PrintoutText {
+    int x = 0;
+    int y = 0;
+    std::string text;
+    friend bool operator==(const PrintoutText&, const PrintoutText&) = default;
+};
+
+// One row: the date at (x, y), the name 20 mm to its right.
+struct PrintoutRow {
+    PrintoutText date;
+    PrintoutText name;
+    friend bool operator==(const PrintoutRow&, const PrintoutRow&) = default;
+};
+
+using PrintoutPage = std::vector<PrintoutRow>;
+
+struct PrintoutMetrics {
+    static constexpr int kLeftColumnX = 1500;
+    static constexpr int kNameOffset = 2000;
+    static constexpr int kStartY = 1000;
+    static constexpr int kRowStep = 500;
+    static constexpr int kBottomReserve = 2500;
+    static constexpr const char* kFontName = "Tahoma";
+    static constexpr int kFontPoints = 12;
+};
+
+// The right column's x: half the paper width, a half rounded to the even neighbour.
+int RightColumnX(int paperWidth);
+
+// The pages for a print list of (date, name) line pairs on paper of the given size. An
+// empty list gives one blank page; an odd last line is printed as a date without a name.
+std::vector<PrintoutPage> LayOutBirthdayPrintout(const std::vector<std::string>& printList,
+                                                 int paperWidth, int paperHeight);
+
+}  // namespace natalo
