@@ -57,7 +57,7 @@ TEST(WriteVCards, OneVersionThreeCardPerRecordInUtf8WithCrLf) {
               "TEL;TYPE=FAX:0228 2\r\n"
               "TEL;TYPE=CELL:0171 3\r\n"
               "EMAIL;TYPE=INTERNET:anna@example.org\r\n"
-              "URL:https://anna.example.org/a,b;c\r\n"
+              "URL:https://anna.example.org/a\\,b\\;c\r\n"
               "X-GENDER:Female\r\n"
               "END:VCARD\r\n"
               "BEGIN:VCARD\r\n"
@@ -82,7 +82,7 @@ TEST(WriteVCards, TextsAreEscapedAndDamagedValuesWriteNoBirthday) {
     const std::string card = WriteVCards(std::vector{r});
     EXPECT_NE(card.find("\r\nN:B\\;e\\ng;A\\,n\\\\n;;;\r\n"), std::string::npos) << card;
     EXPECT_NE(card.find("\r\nFN:A\\,n\\\\n B\\;e\\ng\r\n"), std::string::npos) << card;
-    EXPECT_NE(card.find("\r\nURL:x y\r\n"), std::string::npos) << card;
+    EXPECT_NE(card.find("\r\nURL:x\\ny\r\n"), std::string::npos) << card;
     EXPECT_NE(card.find("\r\nX-GENDER:w\r\n"), std::string::npos) << card;
     EXPECT_EQ(card.find("BDAY"), std::string::npos);
 }

@@ -1,0 +1,79 @@
+// Writes the address book below as "people.vcf" (WriteVCards) and "birthdays.ics"
+// (WriteBirthdayCalendar) into the folder given as the only argument, for
+// check_exchange_files.py to read with other programs' parsers. The texts are ANSI
+// (Windows-1252), as the records hold them.
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "exchange/birthday_calendar.h"
+#include "exchange/vcard_export.h"
+
+namespace {
+
+using natalo::AddressRecord;
+using natalo::CivilDate;
+
+AddressRecord Person(std::string first, std::string last, CivilDate birthday, std::string gender) {
+    AddressRecord r;
+    r.FirstName = std::move(first);
+    r.LastName = std::move(last);
+    r.Birthday = natalo::DateValue(birthday);
+    r.Gender = std::move(gender);
+    return r;
+}
+
+std::vector<AddressRecord> AddressBook() {
+    AddressRecord anna = Person("Anna", "Berg", {1971, 4, 3}, "f");
+    anna.Street = "Hauptstraße 1";
+    anna.Zip = "53111";
+    anna.City = "Bonn";
+    anna.Country = "Deutschland";
+    anna.Phone = "0228 1";
+    anna.Fax = "0228 2";
+    anna.Mobile = "0171 3";
+    anna.Email = "anna@example.org";
+    anna.Url = "https://anna.example.org/a,b;c";
+    AddressRecord joerg = Person("Jörg", "Weiß, Jr.", {1965, 12, 31}, "m");
+    joerg.Street = "Königin-Luise-Straße 123, Hinterhaus, 3. Etage";
+    joerg.Zip = "14195";
+    joerg.City = "Berlin-Dahlem (Steglitz-Zehlendorf)";
+    joerg.Country = "Deutschland";
+    return {
+        anna,
+        joerg,
+        Person("Lea", "Sprung", {1988, 2, 29}, "f"),
+        Person("Uma", "Unbekannt", {1604, 7, 14}, ""),
+        Person("Zoe", "Schalttag", {1604, 2, 29}, "f"),
+        Person("Ben", "Ohne", {2999, 1, 1}, "m"),
+        Person("Anna", "Berg", {1971, 4, 3}, "f"),
+        Person("Eva", "Nord;Süd, \\West €", {1999, 6, 30}, "w"),
+        Person("Anne-Käthe Maximiliane Sophie", "Öttinger-Hohenzollern-Süßmilch", {1950, 10, 1},
+               "f"),
+    };
+}
+
+bool WriteFile(const std::string& path, const std::string& content) {
+    std::ofstream file(path, std::ios::binary);
+    file << content;
+    return static_cast<bool>(file);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: write_exchange_files FOLDER\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    const std::vector<AddressRecord> book = AddressBook();
+    const natalo::UtcTime stamp{{2026, 12, 8}, 9, 5, 7};
+    if (!WriteFile(folder + "/people.vcf", natalo::WriteVCards(book)) ||
+        !WriteFile(folder + "/birthdays.ics", natalo::WriteBirthdayCalendar(book, stamp))) {
+        std::fprintf(stderr, "cannot write into %s\n", folder.c_str());
+        return 1;
+    }
+    return 0;
+}
