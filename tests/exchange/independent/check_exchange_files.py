@@ -2,8 +2,10 @@
 others: Debian's python3-vobject and python3-icalendar (with python3-dateutil for the
 yearly rules). Run with Debian's own /usr/bin/python3, which sees those packages.
 
-Usage: check_exchange_files.py WRITER FOLDER
-WRITER is write_exchange_files; the address book it writes is known here independently.
+It also writes a vCard file with vobject and reads it with Natalo's reader.
+
+Usage: check_exchange_files.py TOOL FOLDER
+TOOL is the exchange_files program; the address book it writes is known here independently.
 Prints one closing line "N passed, N failed" and exits non-zero on any failure.
 """
 
@@ -128,15 +130,64 @@ def check_calendar(path):
         check(found == [datetime.date(*day) for day in days], f"{who}: 2027 and 2028 give {found}")
 
 
+def vobject_card(given, family, bday=None, phones=(), address=None, email=None, url=None):
+    card = vobject.vCard()
+    card.add("n").value = vobject.vcard.Name(family=family, given=given)
+    card.add("fn").value = f"{given} {family}"
+    if bday:
+        card.add("bday").value = bday
+    for number, kind in phones:
+        tel = card.add("tel")
+        tel.value = number
+        tel.type_param = kind
+    if address:
+        adr = card.add("adr")
+        adr.value = vobject.vcard.Address(**address)
+        adr.type_param = "HOME"
+    if email:
+        card.add("email").value = email
+    if url:
+        card.add("url").value = url
+    return card.serialize()
+
+
+def check_reader(tool, folder):
+    """vCards as vobject writes them (escaped, folded) become the expected import lines."""
+    path = os.path.join(folder, "from-vobject.vcf")
+    cards = [
+        vobject_card("Jörg", "Weiß; Jr.", "1965-12-31", [("+49 171 1", "CELL"), ("0228 1", "HOME"), ("0228 2", "FAX")],
+                     dict(street="Königin-Luise-Straße 123, Hinterhaus, 3. Etage links", city="Berlin",
+                          code="14195", country="Deutschland"),
+                     "joerg@example.org", "https://joerg.example.org/a,b"),
+        vobject_card("Lea", "Sprung", "--0229"),
+        vobject_card("Anne-Käthe Maximiliane Sophie", "Öttinger-Hohenzollern-Süßmilch", "1950-10-01"),
+    ]
+    with open(path, "w", encoding="utf-8", newline="") as file:
+        file.write("".join(cards))
+    output = subprocess.run([tool, "read", path], check=True, capture_output=True).stdout.decode("cp1252")
+    expected = [
+        "Jörg;Weiß, Jr.;31.12.1965;;Königin-Luise-Straße 123, Hinterhaus, 3. Etage lin;14195;Berlin;"
+        "Deutschland;0228 1;0228 2;+49 171 1;joerg@example.org;https://joerg.example.org/a,b;",
+        "Lea;Sprung;29.02.1604;;;;;;;;;;;",
+        "Anne-Käthe Maximiliane Sophie;Öttinger-Hohenzollern-Süßmilch;01.10.1950;;;;;;;;;;;",
+    ]
+    got = output.split("\r\n")
+    check(got[-1] == "", "the reader ends every line with CR LF")
+    for line, want in zip(got, expected):
+        check(line == want, f"vobject's card read as {line!r}, expected {want!r}")
+    check(len(got) - 1 == len(expected), f"{len(got) - 1} lines from {len(expected)} vobject cards")
+
+
 def main():
-    writer, folder = sys.argv[1], sys.argv[2]
+    tool, folder = sys.argv[1], sys.argv[2]
     os.makedirs(folder, exist_ok=True)
     for name in ("people.vcf", "birthdays.ics"):
         if os.path.exists(os.path.join(folder, name)):
             os.remove(os.path.join(folder, name))
-    subprocess.run([writer, folder], check=True)
+    subprocess.run([tool, "write", folder], check=True)
     check_vcards(os.path.join(folder, "people.vcf"))
     check_calendar(os.path.join(folder, "birthdays.ics"))
+    check_reader(tool, folder)
     print(f"{checks - len(failures)} passed, {len(failures)} failed")
     return 1 if failures else 0
 

@@ -1,14 +1,19 @@
-// Writes the address book below as "people.vcf" (WriteVCards) and "birthdays.ics"
-// (WriteBirthdayCalendar) into the folder given as the only argument, for
-// check_exchange_files.py to read with other programs' parsers. The texts are ANSI
-// (Windows-1252), as the records hold them.
+// The native side of check_exchange_files.py, which puts Natalo's vCard and iCalendar
+// code against other programs' parsers and writers:
+//   exchange_files write FOLDER  writes the address book below as "people.vcf"
+//                                (WriteVCards) and "birthdays.ics" (WriteBirthdayCalendar);
+//   exchange_files read FILE     prints the import lines of a vCard file (VCardToImportLines,
+//                                Windows-1252, short dates as dd.MM.yyyy), one per line.
+// The texts are ANSI (Windows-1252), as the records hold them.
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "exchange/birthday_calendar.h"
 #include "exchange/vcard_export.h"
+#include "exchange/vcard_import.h"
 
 namespace {
 
@@ -54,20 +59,24 @@ std::vector<AddressRecord> AddressBook() {
     };
 }
 
+class GermanDates : public natalo::RegionalSettings {
+  public:
+    std::string ShortDateFormat() const override { return "dd.MM.yyyy"; }
+    std::string DateSeparator() const override { return "."; }
+    std::string AbbreviatedDayName(int) const override { return ""; }
+    std::string MonthName(int) const override { return ""; }
+    std::string AbbreviatedMonthName(int) const override { return ""; }
+    std::string DayName(int) const override { return ""; }
+    int CompareText(std::string_view a, std::string_view b) const override { return a.compare(b); }
+};
+
 bool WriteFile(const std::string& path, const std::string& content) {
     std::ofstream file(path, std::ios::binary);
     file << content;
     return static_cast<bool>(file);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: write_exchange_files FOLDER\n");
-        return 2;
-    }
-    const std::string folder = argv[1];
+int Write(const std::string& folder) {
     const std::vector<AddressRecord> book = AddressBook();
     const natalo::UtcTime stamp{{2026, 12, 8}, 9, 5, 7};
     if (!WriteFile(folder + "/people.vcf", natalo::WriteVCards(book)) ||
@@ -76,4 +85,29 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+int Read(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        return 1;
+    }
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    const natalo::VCardImport result =
+        natalo::VCardToImportLines(bytes, natalo::Windows1252Converter(), GermanDates());
+    std::fwrite(result.Text().data(), 1, result.Text().size(), stdout);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc == 3 ? argv[1] : "";
+    if (mode == "write")
+        return Write(argv[2]);
+    if (mode == "read")
+        return Read(argv[2]);
+    std::fprintf(stderr, "usage: exchange_files write FOLDER | read FILE\n");
+    return 2;
 }
