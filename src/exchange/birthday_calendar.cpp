@@ -5,6 +5,7 @@
 #include <map>
 
 #include "exchange/content_lines.h"
+#include "exchange/export_line.h"
 #include "exchange/import_line.h"
 #include "exchange/text_encoding.h"
 
@@ -34,12 +35,6 @@ std::uint64_t StableHash(std::string_view text) {
         hash *= 1099511628211ull;
     }
     return hash;
-}
-
-std::string FullName(const AddressRecord& record) {
-    if (record.FirstName.empty() || record.LastName.empty())
-        return record.FirstName + record.LastName;
-    return record.FirstName + " " + record.LastName;
 }
 
 class CalendarWriter {

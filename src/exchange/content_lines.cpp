@@ -11,7 +11,7 @@ bool IsContinuationByte(char c) {
 
 }  // namespace
 
-std::string EscapeText(std::string_view utf8, ValueKind kind) {
+std::string EscapeText(std::string_view utf8) {
     std::string escaped;
     escaped.reserve(utf8.size() + utf8.size() / 8);
     for (std::size_t i = 0; i < utf8.size(); ++i) {
@@ -20,8 +20,8 @@ std::string EscapeText(std::string_view utf8, ValueKind kind) {
         if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n')
                 ++i;
-            escaped += kind == kTextValue ? "\\n" : " ";
-        } else if (kind == kTextValue && (c == '\\' || c == ',' || c == ';')) {
+            escaped += "\\n";
+        } else if (c == '\\' || c == ',' || c == ';') {
             escaped += '\\';
             escaped += c;
         } else {

@@ -8,12 +8,9 @@
 
 namespace natalo {
 
-enum ValueKind { kTextValue, kUriValue };
-
 // A text value with "\" "," ";" and line breaks escaped ("\\" "\," "\;" "\n"); a CR LF
-// pair is one line break. A URI keeps its backslashes, commas and semicolons, and its line
-// breaks become blanks. Other control characters become blanks in both.
-std::string EscapeText(std::string_view utf8, ValueKind kind = kTextValue);
+// pair is one line break; other control characters become blanks.
+std::string EscapeText(std::string_view utf8);
 
 // Appends the content line, folded, with its CR LF.
 void AppendContentLine(std::string& out, std::string_view line);

@@ -210,7 +210,9 @@ const std::string* VCardProperty::Parameter(std::string_view name) const {
 
 bool ParseContentLine(std::string_view line, VCardProperty& property) {
     bool quoted = false;
-    const std::size_t colon = ValueColon(line, 0, quoted);
+    std::size_t colon = ValueColon(line, 0, quoted);
+    if (colon == std::string_view::npos)
+        colon = line.find(':');  // an unbalanced quote must not cost the property
     if (colon == std::string_view::npos)
         return false;
     const std::vector<std::string_view> head = SplitOutsideQuotes(line.substr(0, colon), ';');
@@ -229,11 +231,12 @@ bool ParseContentLine(std::string_view line, VCardProperty& property) {
 
 bool IsVCardFile(std::string_view bytes) {
     const FileText file = TextOf(bytes);
-    for (const std::string_view line : PhysicalLines(file.text)) {
-        if (!TrimBlanks(line).empty())
-            return IsCardLine(line, "BEGIN");
-    }
-    return false;
+    // Only the first non-blank line matters; the rest of a big file is not split.
+    const std::size_t start = file.text.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos)
+        return false;
+    const std::string_view rest = file.text.substr(start);
+    return IsCardLine(rest.substr(0, rest.find_first_of("\r\n")), "BEGIN");
 }
 
 std::vector<VCard> ReadVCards(std::string_view bytes) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "exchange/content_lines.h"
+#include "exchange/export_line.h"
 #include "exchange/import_line.h"
 #include "exchange/text_encoding.h"
 
@@ -27,12 +28,6 @@ std::string GenderValue(const std::string& gender) {
     return Text(gender);
 }
 
-std::string FullName(const AddressRecord& record) {
-    if (record.FirstName.empty() || record.LastName.empty())
-        return record.FirstName + record.LastName;
-    return record.FirstName + " " + record.LastName;
-}
-
 void AppendCard(std::string& out, const AddressRecord& r) {
     auto line = [&](const std::string& head, const std::string& value) {
         if (!value.empty())
@@ -55,8 +50,8 @@ void AppendCard(std::string& out, const AddressRecord& r) {
     line("TEL;TYPE=FAX", Text(r.Fax));
     line("TEL;TYPE=CELL", Text(r.Mobile));
     line("EMAIL;TYPE=INTERNET", Text(r.Email));
-    // A URL is a URI, not text: its commas and semicolons are not escaped.
-    line("URL", EscapeText(Utf8FromWindows1252(r.Url), kUriValue));
+    // Escaped as text, as the address books write it and their parsers expect it.
+    line("URL", Text(r.Url));
     line("X-GENDER", GenderValue(r.Gender));
     AppendContentLine(out, "END:VCARD");
 }

@@ -9,9 +9,10 @@
 // birthday without a year, stored in 1604, as Apple writes it:
 // "BDAY;X-APPLE-OMIT-YEAR=1604:1604-MM-DD"; no BDAY for the 1 January 2999 of a record
 // without a birthday, nor for a damaged date), ADR;TYPE=HOME (street, city, ZIP, country),
-// TEL;TYPE=HOME, TEL;TYPE=FAX, TEL;TYPE=CELL, EMAIL;TYPE=INTERNET, URL and X-GENDER ("Male"
-// for "m", "Female" for "f", any other stored character as it is). Empty fields are left
-// out. Read back with VCardToImportLines and imported, the file gives the same records.
+// TEL;TYPE=HOME, TEL;TYPE=FAX, TEL;TYPE=CELL, EMAIL;TYPE=INTERNET, URL (escaped as text, as the
+// address books do) and X-GENDER ("Male" for "m", "Female" for "f", any other stored character as
+// it is). Empty fields are left out. Read back with VCardToImportLines and imported, the file gives
+// the same records.
 #pragma once
 
 #include <span>

@@ -272,6 +272,7 @@ TEST(VCardToImportLines, NamesFromNOrElseFromFnSplitAtItsLastBlank) {
     EXPECT_EQ(names({"N:Berg;;;;"}), "|Berg");
     EXPECT_EQ(names({"N:O\\;Neil\\, Jr.;Pat\\\\Sam;;;"}), "Pat\\Sam|O,Neil, Jr.");
     EXPECT_EQ(names({}), "|");
+    EXPECT_EQ(names({"N;LANGUAGE=\"de:Berg;Anna"}), "Anna|Berg");  // an unbalanced quote
 }
 
 TEST(VCardToImportLines, AddressPhonesEmailAndUrlChoices) {
