@@ -14,20 +14,12 @@
 #include "exchange/birthday_calendar.h"
 #include "exchange/vcard_export.h"
 #include "exchange/vcard_import.h"
+#include "support/records.h"
 
 namespace {
 
 using natalo::AddressRecord;
-using natalo::CivilDate;
-
-AddressRecord Person(std::string first, std::string last, CivilDate birthday, std::string gender) {
-    AddressRecord r;
-    r.FirstName = std::move(first);
-    r.LastName = std::move(last);
-    r.Birthday = natalo::DateValue(birthday);
-    r.Gender = std::move(gender);
-    return r;
-}
+using natalo::testing::Person;
 
 std::vector<AddressRecord> AddressBook() {
     AddressRecord anna = Person("Anna", "Berg", {1971, 4, 3}, "f");
