@@ -16,11 +16,12 @@
 //   its last blank (FN without a blank is the first name).
 // - Address: the ADR with TYPE HOME, else the first ADR: street and extended address
 //   (joined with ", ") to Address, postal code, locality and country to their fields.
-// - TEL: the first with type FAX to Fax, else the first with CELL (or MOBILE) to Mobile, else
-//   the first other one to Tel; a "tel:" URI loses its scheme. EMAIL: the most preferred
+// - TEL: the first with type FAX to Fax, the first with CELL (or MOBILE) and no FAX to
+//   Mobile, the first of the others to Tel; a "tel:" URI loses its scheme. EMAIL: the most preferred
 //   (PREF type or the lowest PREF=n), else the first. URL: the first.
 // - Gender: GENDER (4.0) M or F, else X-GENDER (male, female, m or f in any case; another
-//   value is kept as written), else X-WAB-GENDER (2 male, 1 female) give "m" or "f".
+//   value keeps its first character, as the list import does), else X-WAB-GENDER (2 male,
+//   1 female) give "m" or "f".
 // - Birthday: see vcard_birthday.h; written in the user's short date format with a
 //   four-digit year, so that it reads back in the right century; no text without one.
 // - Values: line breaks (and other control characters) become blanks, and none at the
