@@ -17,8 +17,8 @@
 // - Address: the ADR with TYPE HOME, else the first ADR: street and extended address
 //   (joined with ", ") to Address, postal code, locality and country to their fields.
 // - TEL: the first with type FAX to Fax, the first with CELL (or MOBILE) and no FAX to
-//   Mobile, the first of the others to Tel; a "tel:" URI loses its scheme. EMAIL: the most preferred
-//   (PREF type or the lowest PREF=n), else the first. URL: the first.
+//   Mobile, the first of the others to Tel; a "tel:" URI loses its scheme. EMAIL: the most
+//   preferred (PREF type or the lowest PREF=n), else the first. URL: the first.
 // - Gender: GENDER (4.0) M or F, else X-GENDER (male, female, m or f in any case; another
 //   value keeps its first character, as the list import does), else X-WAB-GENDER (2 male,
 //   1 female) give "m" or "f".
