@@ -7,12 +7,17 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "addressbook/address_book.h"
 #include "addressbook/address_list.h"
 #include "app/program.h"
 #include "exchange/address_export.h"
 #include "exchange/address_import.h"
+#include "exchange/birthday_calendar.h"
+#include "exchange/vcard_export.h"
+#include "exchange/vcard_import.h"
+#include "exchange/win32_ansi_converter.h"
 #include "platform/date_format.h"
 #include "platform/win32_environment.h"
 #include "platform/win32_file_system.h"
@@ -180,6 +185,35 @@ void BenchExchange() {
     ::KillTimer(nullptr, answer);
 }
 
+// The vCard and iCalendar exports of 100,000 records, and the vCard file read back into
+// import lines (the part of "Open file ..." that grows with the file).
+void BenchVCardExchange() {
+    std::vector<AddressRecord> records(kRecords);
+    for (int i = 0; i < kRecords; ++i) {
+        AddressRecord& r = records[static_cast<std::size_t>(i)];
+        r.FirstName = "Jürgen" + std::to_string(i);
+        r.LastName = "Müller-Lüdenscheidt" + std::to_string(i % 997);
+        r.Street = "Hauptstraße 1";
+        r.Zip = "12345";
+        r.City = "Köln";
+        r.Mobile = "0171 2345678";
+        r.Email = "juergen@example.de";
+        r.Birthday = i % 10 == 0 ? DateValue({1604, 2, 29}) : 20000 + (i * 37) % 20000;
+        r.Gender = "m";
+    }
+    std::string vcards;
+    Report("vCard export: 100,000 records", Seconds([&] { vcards = WriteVCards(records); }));
+    Report("iCalendar export: 100,000 birthdays", Seconds([&] {
+               WriteBirthdayCalendar(records, UtcTime{{2026, 12, 8}, 12, 0, 0});
+           }));
+    Win32RegionalSettings settings;
+    VCardImport lines;
+    Report("vCard import: 100,000 cards to import lines",
+           Seconds([&] { lines = VCardToImportLines(vcards, Win32AnsiConverter(), settings); }));
+    if (lines.cards != records.size())
+        std::printf("  (read %zu cards of %zu)\n", lines.cards, records.size());
+}
+
 // The birthday window over 100,000 records: from its showing (the data file scanned, the
 // schedule built, the labels created) to a painted window.
 void BenchBirthdayWindow() {
@@ -209,6 +243,7 @@ int main() {
     BenchAddressBookCore();
     BenchMainWindow();
     BenchExchange();
+    BenchVCardExchange();
     BenchBirthdayWindow();
     return 0;
 }

@@ -10,6 +10,10 @@
 namespace natalo {
 
 inline constexpr std::size_t kRecordSize = 368;
+
+// A birthday whose year is not known is stored in the year 1604, as Apple's address books
+// do: a leap year, so that 29 February exists, and long enough ago to mean "no age".
+inline constexpr int kUnknownBirthYear = 1604;
 using RecordBytes = std::array<std::byte, kRecordSize>;
 
 struct AddressRecord {

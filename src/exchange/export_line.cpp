@@ -24,4 +24,10 @@ std::string ExportLine(const AddressRecord& record, const RegionalSettings& sett
     return line;
 }
 
+std::string FullName(const AddressRecord& record) {
+    if (record.FirstName.empty() || record.LastName.empty())
+        return record.FirstName + record.LastName;
+    return record.FirstName + " " + record.LastName;
+}
+
 }  // namespace natalo

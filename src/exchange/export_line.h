@@ -19,4 +19,8 @@ std::string ExportLine(const AddressRecord& record, const RegionalSettings& sett
 std::string ExportLine(const AddressRecord& record, const RegionalSettings& settings,
                        std::string_view shortDatePicture);
 
+// The first and last name with a blank between them, or whichever of them there is: the
+// person's name in the vCard and calendar exports.
+std::string FullName(const AddressRecord& record);
+
 }  // namespace natalo

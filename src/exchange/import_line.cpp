@@ -26,6 +26,13 @@ double NoBirthdayValue() {
     return DateValue({2999, 1, 1});
 }
 
+std::optional<CivilDate> KnownBirthday(const AddressRecord& record) {
+    const auto date = DateFromValue(record.Birthday);
+    if (date && DateValue(*date) == NoBirthdayValue())
+        return std::nullopt;  // whatever its time of day
+    return date;
+}
+
 std::string mySplit(std::string_view line, char delimiter, int index) {
     if (index < 1)
         return {};

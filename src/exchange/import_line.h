@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,10 @@ inline constexpr std::size_t kImportLineLimit = 4096;
 
 // What the import stores for a line without a valid birthday: 1 January 2999.
 double NoBirthdayValue();
+
+// The record's birthday, or nothing for that default and for a damaged value: what the
+// vCard and calendar exports write.
+std::optional<CivilDate> KnownBirthday(const AddressRecord& record);
 
 // Field index (counted from 1) of the line's first 4096 characters; empty when the line
 // has no such field or the index is below 1.

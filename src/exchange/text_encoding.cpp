@@ -109,8 +109,6 @@ std::string Windows1252Converter::FromUtf8(std::string_view utf8) const {
     return ansi;
 }
 
-namespace {
-
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -129,7 +127,17 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-}  // namespace
+char32_t CodePointFromWindows1252(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F ? kHighControlBlock[byte - 0x80] : byte;
+}
+
+std::string Utf8FromWindows1252(std::string_view ansi) {
+    std::string out;
+    out.reserve(ansi.size() + ansi.size() / 8);
+    for (const char c : ansi)
+        AppendUtf8(out, CodePointFromWindows1252(static_cast<unsigned char>(c)));
+    return out;
+}
 
 std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian) {
     const std::size_t units = bytes.size() / 2;

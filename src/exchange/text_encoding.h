@@ -36,6 +36,16 @@ char32_t DecodeUtf8At(std::string_view text, std::size_t& pos);
 // True when the whole text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 
+// The Unicode code point of a Windows-1252 byte; the five bytes the code page leaves
+// undefined give the C1 control of the same number, as Windows round-trips them.
+char32_t CodePointFromWindows1252(unsigned char byte);
+
+// Appends the UTF-8 form of a code point.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
+// Windows-1252 text (the records' code page) as UTF-8.
+std::string Utf8FromWindows1252(std::string_view ansi);
+
 // UTF-16 text (without its byte-order mark) as UTF-8. An unpaired surrogate becomes
 // kReplacementCharacter; an odd last byte is dropped.
 std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian);

@@ -80,6 +80,28 @@ std::string FormatDate(const CivilDate& date, std::string_view picture,
     return out;
 }
 
+std::string WithFourDigitYear(std::string_view picture) {
+    std::string out;
+    bool quoted = false;
+    std::size_t i = 0;
+    while (i < picture.size()) {
+        const char c = picture[i];
+        if (c == '\'' || quoted || c != 'y') {
+            if (c == '\'')
+                quoted = !quoted;  // '' inside or outside quotes toggles twice: no change
+            out += c;
+            ++i;
+            continue;
+        }
+        std::size_t run = 1;
+        while (i + run < picture.size() && picture[i + run] == 'y')
+            ++run;
+        out.append(run < 3 ? 4 : run, 'y');
+        i += run;
+    }
+    return out;
+}
+
 std::string ShortDateText(double value, const RegionalSettings& settings) {
     const auto date = DateFromValue(value);
     return date ? FormatDate(*date, settings.ShortDateFormat(), settings) : std::string();

@@ -115,7 +115,10 @@ class ScheduleBuilder {
 
         const bool isToday = entry.dayKey == todayKey_;
         const int age = AgeOn(entry.birth, today_) + (isToday ? 0 : 1);
-        const std::string withAge = entry.displayName + " (" + std::to_string(age) + ".)";
+        // A birthday stored without its year has no age to show, not one of four centuries.
+        const bool ageKnown = entry.birth.year != kUnknownBirthYear;
+        const std::string withAge =
+            ageKnown ? entry.displayName + " (" + std::to_string(age) + ".)" : entry.displayName;
         placed.name = {kNameLeft, cursor_, age > 0 ? withAge : entry.displayName,
                        withAge,   isToday, linkIndex_};
 

@@ -32,9 +32,11 @@ struct DateHeading {
 struct NameItem {
     int left = 0;
     int top = 0;
-    std::string caption;  // "Anna Muster (42.)", the name alone for an age of 0 or below
-    std::string hint;     // always with the age
-    bool bold = false;    // a birthday today
+    // "Anna Muster (42.)"; the name alone for an age of 0 or below and for a birthday
+    // without a known year (stored in 1604).
+    std::string caption;
+    std::string hint;   // with the age whenever the year is known
+    bool bold = false;  // a birthday today
     int linkIndex = 0;
 };
 

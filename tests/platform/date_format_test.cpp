@@ -22,6 +22,14 @@ TEST(FormatDate, CommonShortDatePictures) {
     EXPECT_EQ(FormatDate({33, 1, 1}, "yyyy", names), "0033");
 }
 
+TEST(WithFourDigitYear, WidensShortYearsOnlyOutsideQuotes) {
+    EXPECT_EQ(WithFourDigitYear("M/d/yy"), "M/d/yyyy");
+    EXPECT_EQ(WithFourDigitYear("d.M.y"), "d.M.yyyy");
+    EXPECT_EQ(WithFourDigitYear("dd.MM.yyyy"), "dd.MM.yyyy");
+    EXPECT_EQ(WithFourDigitYear("yy-MM-dd 'yy'"), "yyyy-MM-dd 'yy'");
+    EXPECT_EQ(WithFourDigitYear("d''yy"), "d''yyyy");
+}
+
 TEST(FormatDate, NamesAndQuotedText) {
     const FakeRegionalSettings names;
     const CivilDate date{2026, 12, 8};  // a Tuesday

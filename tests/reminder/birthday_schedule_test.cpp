@@ -196,6 +196,29 @@ TEST(BuildBirthdaySchedule, PersonBornThisYear) {
     EXPECT_EQ(hal.caption, "Hal Hahn (1.)");
 }
 
+TEST(BuildBirthdaySchedule, BirthdaysWithoutAYearShowTheNameAlone) {
+    // Stored in 1604: today's, later this year's and next year's (also on 29 February), with
+    // a known year beside them for contrast.
+    const auto schedule =
+        Build({Person("Uma", "Ohne", {1604, 6, 10}), Person("Vic", "Ohne", {1604, 8, 1}),
+               Person("Lea", "Ohne", {1604, 2, 29}), Person("Kim", "Mit", {1990, 8, 1})},
+              {2026, 6, 10});
+    ASSERT_EQ(schedule.coming.size(), 4u);
+    const std::vector<std::pair<std::string, std::string>> expected{
+        {"Uma Ohne", "Uma Ohne"},
+        {"Vic Ohne", "Vic Ohne"},
+        {"Kim Mit (36.)", "Kim Mit (36.)"},
+        {"Lea Ohne", "Lea Ohne"}};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(schedule.coming[i].name.caption, expected[i].first) << i;
+        EXPECT_EQ(schedule.coming[i].name.hint, expected[i].second) << i;
+    }
+    EXPECT_TRUE(schedule.coming[0].name.bold);
+    // Everything else takes the date as it is.
+    EXPECT_EQ(schedule.printList[0], "29.02.");
+    EXPECT_EQ(schedule.recent[0].caption, "Sun, 29.02. Lea Ohne");
+}
+
 TEST(BuildBirthdaySchedule, SeveralPersonsOnOneDayShareAHeading) {
     const auto schedule =
         Build({Person("Ida", "Igel", {1970, 6, 1}), Person("Jan", "Igel", {1975, 6, 1}),
