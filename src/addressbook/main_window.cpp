@@ -75,6 +75,16 @@ ui::Bounds InPanel(int left, int top, int width, int height) {
 
 using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
+// Whether the text begins with the prefix, ignoring case as the user's locale does (so
+// that "mü" finds "Müller").
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
+    if (prefix.size() > text.size())
+        return false;
+    const int length = static_cast<int>(prefix.size());
+    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length,
+                            prefix.c_str(), length) == CSTR_EQUAL;
+}
+
 }  // namespace
 
 void SetTransparentForm(HWND window, BYTE alpha) {
@@ -114,6 +124,9 @@ TInput::TInput(const Environment& environment)
     ui::PopupMenu& data = menu_.AddMenu("&Data");
     importCommand_ = data.AddItem("&Import", [this] { ImportClick(); });
     exportCommand_ = data.AddItem("&Export", [this] { ExportClick(); });
+    exportVCardCommand_ = data.AddItem("Export as &vCard ...", [this] { ExportVCardClick(); });
+    exportCalendarCommand_ =
+        data.AddItem("Export birthdays as i&Calendar ...", [this] { ExportCalendarClick(); });
 
     for (const ColumnSpec& column : kColumns)
         lvHeaders_.AddColumn(column.caption, column.width);
@@ -127,6 +140,8 @@ TInput::TInput(const Environment& environment)
     lvHeaders_.OnClick([this](int) { DetailsClick(); });
     lvHeaders_.OnDoubleClick([this](int) { ChangeClick(); });
     lvHeaders_.OnColumnClick([this](int column) { ColumnClick(column); });
+    lvHeaders_.OnFindPrefix(
+        [this](const std::string& typed, int start) { return FindLastName(typed, start); });
     listMenu_.AddItem("Change address", [this] { ChangeClick(); });
     listMenu_.AddSeparator();
     listMenu_.AddItem("Delete address", [this] { DeleteClick(); });
@@ -273,6 +288,18 @@ void TInput::DeleteClick() {
     book_.DeleteRecord(static_cast<std::size_t>(index));
 }
 
+int TInput::FindLastName(const std::string& typed, int start) const {
+    const std::size_t rows = list_.Size();
+    if (typed.empty() || rows == 0)
+        return -1;
+    for (std::size_t step = 0; step < rows; ++step) {
+        const std::size_t row = (static_cast<std::size_t>(start) + step) % rows;
+        if (StartsWithIgnoringCase(list_.Rows()[row].Text(0), typed))
+            return static_cast<int>(row);
+    }
+    return -1;
+}
+
 void TInput::ColumnClick(int column) {
     list_.SortByColumn(column, environment_.regional);
     lvHeaders_.Refresh();
@@ -304,6 +331,14 @@ void TInput::ImportClick() {
 
 void TInput::ExportClick() {
     connections_.exportList();
+}
+
+void TInput::ExportVCardClick() {
+    connections_.exportVCards();
+}
+
+void TInput::ExportCalendarClick() {
+    connections_.exportCalendar();
 }
 
 }  // namespace natalo

@@ -44,6 +44,8 @@ class TInput : public ui::Form, private AddressBookView {
         // The import dialog, modal.
         ui::Command importList{"Import"};
         ui::Command exportList{"Export"};
+        ui::Command exportVCards{"Export as vCard"};
+        ui::Command exportCalendar{"Export birthdays as iCalendar"};
     };
 
     explicit TInput(const Environment& environment);
@@ -69,6 +71,9 @@ class TInput : public ui::Form, private AddressBookView {
     void cmdAddClick();
     void DeleteClick();
     void ColumnClick(int column);
+    // The first row from `start` on (wrapping around) whose last name begins with what the
+    // user typed, in the list's current order; -1 for none.
+    int FindLastName(const std::string& typed, int start) const;
     void cmdCloseClick() { Hide(); }
 
     // Commands that open windows of other parts of the program, through the connections.
@@ -80,6 +85,8 @@ class TInput : public ui::Form, private AddressBookView {
     void cmdAboutClick();
     void ImportClick();
     void ExportClick();
+    void ExportVCardClick();
+    void ExportCalendarClick();
     // Sets the "Start with Windows" check mark from the registry.
     void ReadAutostartState();
     // The tray icon with its menu and timer; null once the window is gone.
@@ -97,6 +104,8 @@ class TInput : public ui::Form, private AddressBookView {
     ui::MenuBar& Menu() { return menu_; }
     int ImportCommand() const { return importCommand_; }
     int ExportCommand() const { return exportCommand_; }
+    int ExportVCardCommand() const { return exportVCardCommand_; }
+    int ExportCalendarCommand() const { return exportCalendarCommand_; }
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -119,6 +128,8 @@ class TInput : public ui::Form, private AddressBookView {
     ui::MenuBar menu_;
     int importCommand_ = 0;
     int exportCommand_ = 0;
+    int exportVCardCommand_ = 0;
+    int exportCalendarCommand_ = 0;
     ui::ListView lvHeaders_;
     ui::PopupMenu listMenu_;
     // svname, sname, sadr, splz, sort, sland, sbdate, stel, sfax, shandy, semail, surl

@@ -26,6 +26,9 @@ void Program::ConnectCommands() {
     main.showAbout.Connect([this] { about_.Show(); });
     main.importList.Connect([this] { frmImport_.ShowForImport(); });
     main.exportList.Connect([this] { ExportAddressList(input_, dialogs_.chooseExportFile); });
+    main.exportVCards.Connect([this] { ExportVCards(input_, dialogs_.chooseVCardFile); });
+    main.exportCalendar.Connect(
+        [this] { ExportBirthdayCalendar(input_, dialogs_.chooseCalendarFile); });
     input_.ConnectEditor(frmerf_);
     // The printout is not there yet: the print picture does nothing.
     birthdayWindows_.PrintBirthdays().Connect([] {});

@@ -23,6 +23,8 @@ namespace natalo {
 struct ProgramDialogs {
     FileChooser chooseImportFile = &ShowImportOpenDialog;
     FileChooser chooseExportFile = &ShowExportSaveDialog;
+    FileChooser chooseVCardFile = &ShowVCardSaveDialog;
+    FileChooser chooseCalendarFile = &ShowCalendarSaveDialog;
 };
 
 class Program {

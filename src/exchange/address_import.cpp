@@ -26,14 +26,18 @@ std::size_t ImportAddresses(std::string_view text, AddressBook& book,
     return saved;
 }
 
-ImportFileText ReadImportFile(FileSystem& fileSystem, const std::string& path,
-                              const AnsiConverter& converter) {
+std::string ReadImportFileBytes(FileSystem& fileSystem, const std::string& path) {
     const std::unique_ptr<File> file = fileSystem.Open(path, OpenMode::kReadOnly);
     std::string bytes(static_cast<std::size_t>(file->Size()), '\0');
     const std::size_t read = file->ReadAt(0, std::as_writable_bytes(std::span(bytes)));
     // A file that shrank while it was read ends where the reading ended.
     bytes.resize(read);
-    return DecodeImportFile(bytes, converter);
+    return bytes;
+}
+
+ImportFileText ReadImportFile(FileSystem& fileSystem, const std::string& path,
+                              const AnsiConverter& converter) {
+    return DecodeImportFile(ReadImportFileBytes(fileSystem, path), converter);
 }
 
 }  // namespace natalo

@@ -25,6 +25,10 @@ void PrepareImport(AddressBook& book);
 std::size_t ImportAddresses(std::string_view text, AddressBook& book,
                             const RegionalSettings& settings, const CivilDate& today);
 
+// The bytes of a file to import, as they are. Throws EInOutError when the file cannot be
+// read.
+std::string ReadImportFileBytes(FileSystem& fileSystem, const std::string& path);
+
 // The text of a list file for the import dialog. Throws EInOutError when the file
 // cannot be read.
 ImportFileText ReadImportFile(FileSystem& fileSystem, const std::string& path,

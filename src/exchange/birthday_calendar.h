@@ -26,17 +26,9 @@
 #include <string>
 
 #include "addressbook/address_record.h"
-#include "platform/calendar.h"
+#include "platform/clock.h"
 
 namespace natalo {
-
-// A moment in UTC, as DTSTAMP needs it.
-struct UtcTime {
-    CivilDate date;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
 
 std::string WriteBirthdayCalendar(std::span<const AddressRecord> records, const UtcTime& stamp);
 

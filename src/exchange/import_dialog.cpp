@@ -7,6 +7,7 @@
 #include "addressbook/main_window.h"
 #include "exchange/address_import.h"
 #include "exchange/list_file_dialogs.h"
+#include "exchange/vcard_import.h"
 #include "exchange/win32_ansi_converter.h"
 #include "ui/application.h"
 #include "ui/message_dialog.h"
@@ -97,7 +98,18 @@ void TfrmImport::OpenFileClick() {
         return;
     // Read completely before the text box changes: a file that cannot be read leaves the
     // former lines in place.
-    const ImportFileText file = ReadImportFile(input_.Env().files, *path, Win32AnsiConverter());
+    const Environment& environment = input_.Env();
+    const std::string bytes = ReadImportFileBytes(environment.files, *path);
+    // Cards from an address book become lines of the list, so that the user sees and may
+    // edit what Import will save.
+    if (IsVCardFile(bytes)) {
+        const VCardImport cards =
+            VCardToImportLines(bytes, Win32AnsiConverter(), environment.regional);
+        import_.SetText(cards.Text());
+        ui::ShowMessage("Information", VCardLoadSummary(cards, environment.regional));
+        return;
+    }
+    const ImportFileText file = DecodeImportFile(bytes, Win32AnsiConverter());
     import_.SetText(file.text);
     if (file.endedAtNul)
         ui::ShowMessage("Information", kCutAtNulText);

@@ -24,7 +24,8 @@ class TfrmImport : public ui::Form {
     // The main window's Import command: readies the address book, then shows the dialog
     // modally.
     void ShowForImport();
-    // "Open file ...": replaces the text box's content with the chosen file's text.
+    // "Open file ...": replaces the text box's content with the chosen file's text; the
+    // cards of a vCard file become one line each.
     void OpenFileClick();
     // "Import": one record per non-empty line, the message, then back to the main window.
     void ImportClick();

@@ -7,6 +7,7 @@
 #include "addressbook/address_record.h"
 #include "exchange/ascii_text.h"
 #include "exchange/export_line.h"
+#include "exchange/import_line.h"
 #include "exchange/vcard_birthday.h"
 #include "exchange/vcard_values.h"
 #include "platform/date_format.h"
@@ -278,6 +279,22 @@ VCardImport VCardToImportLines(std::string_view bytes, const AnsiConverter& conv
         result.shortened += person.Shortened() ? 1 : 0;
     }
     return result;
+}
+
+std::string VCardLoadSummary(const VCardImport& cards, const RegionalSettings& regional) {
+    std::string text = std::to_string(cards.cards) + (cards.cards == 1 ? " card" : " cards") +
+                       " read, " + std::to_string(cards.withoutBirthday) +
+                       " of them without a birthday";
+    if (cards.withoutBirthday > 0)
+        text += " (Import saves them with " + ShortDateText(NoBirthdayValue(), regional) + ")";
+    text += ".";
+    if (cards.unterminated > 0)
+        text += "\r\n" + std::to_string(cards.unterminated) +
+                " without an end, read up to the next card or the end of the file.";
+    if (cards.shortened > 0)
+        text += "\r\n" + std::to_string(cards.shortened) +
+                " with a value longer than the address book keeps, cut to fit.";
+    return text;
 }
 
 }  // namespace natalo

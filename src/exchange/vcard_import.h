@@ -59,4 +59,9 @@ struct VCardImport {
 VCardImport VCardToImportLines(std::string_view bytes, const AnsiConverter& converter,
                                const RegionalSettings& regional);
 
+// What the import dialog tells the user after loading the cards: how many were read, how
+// many have no birthday (Import saves those with 1 January 2999, in the user's short date
+// format), and, when it happened, how many were damaged or had a value cut.
+std::string VCardLoadSummary(const VCardImport& cards, const RegionalSettings& regional);
+
 }  // namespace natalo

@@ -28,6 +28,12 @@ CivilDate Win32Clock::Today() const {
     return {now.wYear, now.wMonth, now.wDay};
 }
 
+UtcTime Win32Clock::UtcNow() const {
+    SYSTEMTIME now;
+    ::GetSystemTime(&now);
+    return {{now.wYear, now.wMonth, now.wDay}, now.wHour, now.wMinute, now.wSecond};
+}
+
 std::string Win32RegionalSettings::ShortDateFormat() const {
     return LocaleText(LOCALE_SSHORTDATE, "M/d/yyyy");
 }

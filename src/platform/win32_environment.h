@@ -13,6 +13,7 @@ namespace natalo {
 class Win32Clock : public Clock {
   public:
     CivilDate Today() const override;
+    UtcTime UtcNow() const override;
 };
 
 // Reads the user's settings at each call, so a change in the control panel shows at the

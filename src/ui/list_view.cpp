@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace natalo::ui {
 
 ListView::ListView(Window& parent, const Bounds& bounds, bool hotTracking)
@@ -101,6 +103,29 @@ bool ListView::HandleNotification(UINT message, WPARAM, LPARAM lParam, LRESULT& 
                                       length);
                 ::lstrcpynW(item.pszText, wideCellText_.c_str(), item.cchTextMax);
             }
+            return true;
+        }
+        case LVN_ODFINDITEMA:
+        case LVN_ODFINDITEMW: {
+            // Only the list's own search as the user types: a prefix of a row's text.
+            result = -1;
+            const bool wide = header->code == LVN_ODFINDITEMW;
+            const auto& find = reinterpret_cast<NMLVFINDITEMA*>(lParam)->lvfi;
+            if (!onFindPrefix_ || !(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.psz)
+                return true;
+            std::string typed;
+            if (wide) {
+                const auto* text = reinterpret_cast<const wchar_t*>(find.psz);
+                const int length =
+                    ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+                typed.assign(static_cast<std::size_t>(std::max(length, 1)), '\0');
+                ::WideCharToMultiByte(CP_ACP, 0, text, -1, typed.data(), length, nullptr, nullptr);
+                typed.resize(typed.size() - 1);
+            } else {
+                typed = find.psz;
+            }
+            const int start = reinterpret_cast<NMLVFINDITEMA*>(lParam)->iStart;
+            result = onFindPrefix_(typed, std::max(start, 0));
             return true;
         }
         case LVN_COLUMNCLICK:

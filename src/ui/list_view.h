@@ -44,6 +44,12 @@ class ListView : public Control {
     void OnDoubleClick(std::function<void(int row)> handler) {
         onDoubleClick_ = std::move(handler);
     }
+    // Typing on the list: the list collects the letters (and starts anew after its usual
+    // pause) and asks for the first row, from `start` on and wrapping around, whose text
+    // begins with them; -1 for none. The list then selects the row found.
+    void OnFindPrefix(std::function<int(const std::string& typed, int start)> handler) {
+        onFindPrefix_ = std::move(handler);
+    }
     // Right click or the context-menu key: the row (-1: none) and the screen point.
     void OnContextMenu(std::function<void(int row, POINT screenPoint)> handler) {
         onContextMenu_ = std::move(handler);
@@ -61,6 +67,7 @@ class ListView : public Control {
     std::function<void(int)> onClick_;
     std::function<void(int)> onDoubleClick_;
     std::function<void(int, POINT)> onContextMenu_;
+    std::function<int(const std::string&, int)> onFindPrefix_;
 };
 
 }  // namespace natalo::ui

@@ -84,6 +84,8 @@ class ProgramTest : public ui::testing::UiTest {
         ProgramDialogs dialogs;
         dialogs.chooseImportFile = [this](HWND) { return chosenFile; };
         dialogs.chooseExportFile = [this](HWND) { return chosenFile; };
+        dialogs.chooseVCardFile = [this](HWND) { return chosenFile; };
+        dialogs.chooseCalendarFile = [this](HWND) { return chosenFile; };
         program = std::make_unique<Program>(environment, std::move(dialogs));
         input = &program->Input();
     }

@@ -1,4 +1,4 @@
-// A clock that always shows the day a test chose.
+// A clock that always shows the day a test chose (at noon UTC).
 #pragma once
 
 #include "platform/clock.h"
@@ -9,6 +9,7 @@ class FakeClock : public Clock {
   public:
     explicit FakeClock(CivilDate today = {2026, 12, 20}) : today_(today) {}
     CivilDate Today() const override { return today_; }
+    UtcTime UtcNow() const override { return {today_, 12, 0, 0}; }
     void SetToday(CivilDate today) { today_ = today; }
 
   private:
