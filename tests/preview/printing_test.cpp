@@ -209,6 +209,28 @@ TEST_F(PrintingTest, APrinterErrorInTheMiddleEndsTheJobAndLeavesThePreviewReady)
     EXPECT_EQ(testing::ReadPdfInfo(WaitForPdf()).pages, 3);
 }
 
+TEST_F(PrintingTest, DirectPrintingSendsThePagesStraightToThePrinter) {
+    SelectPrinter("NATALO_TEST_PRINTER_A4");
+    preview->SetDirectPrint(true);
+    int changes = 0;
+    preview->OnChange = [&] { ++changes; };
+    preview->BeginDoc();
+    EXPECT_EQ(preview->State(), psPrinting);
+    preview->Canvas().TextOut(1500, 1000, "Direct1");
+    preview->NewPage();
+    EXPECT_EQ(preview->TotalPages(), 1);
+    preview->Canvas().TextOut(10500, 20000, "Direct2");
+    preview->EndDoc();
+    EXPECT_EQ(preview->State(), psReady);
+    EXPECT_EQ(preview->TotalPages(), 0);  // nothing was recorded
+    EXPECT_EQ(changes, 0);
+    const std::string pdf = WaitForPdf();
+    EXPECT_EQ(testing::ReadPdfInfo(pdf).pages, 2);
+    const std::vector<PdfWord> words = testing::ReadPdfWords(pdf);
+    ExpectAt(Find(words, "Direct1"), 1500, 1000);
+    ExpectAt(Find(words, "Direct2"), 10500, 20000);
+}
+
 TEST_F(PrintingTest, WithoutFastPrintBitmapPagesGoOutAsOnePicture) {
     SelectPrinter("NATALO_TEST_PRINTER_A4");
     preview->SetFastPrint(false);
