@@ -121,11 +121,10 @@ void TPagePreview::ScaleCanvas(TCanvas& canvas) {
         return;
     const int width = paper_.PaperWidth();
     const int height = paper_.PaperHeight();
-    const int screenDpi = ScreenPixelsPerInch();
     const int logPixelsY = ::GetDeviceCaps(dc, LOGPIXELSY);
     const int deviceWidth =
-        ConvertUnits(width, ::GetDeviceCaps(dc, LOGPIXELSX), paper_.Units(), mmPixel, screenDpi);
-    const int deviceHeight = ConvertUnits(height, logPixelsY, paper_.Units(), mmPixel, screenDpi);
+        ConvertUnits(width, ::GetDeviceCaps(dc, LOGPIXELSX), paper_.Units(), mmPixel);
+    const int deviceHeight = ConvertUnits(height, logPixelsY, paper_.Units(), mmPixel);
     ::SetMapMode(dc, MM_ANISOTROPIC);
     ::SetWindowExtEx(dc, width, height, nullptr);
     ::SetViewportExtEx(dc, deviceWidth, deviceHeight, nullptr);

@@ -29,6 +29,11 @@ namespace natalo {
 
 class TPagePreview;
 
+// Converts a length between units with the screen's pixels per inch for mmPixel to mmPixel.
+inline int ConvertUnits(int value, int dpi, TUnits from, TUnits to) {
+    return ConvertUnits(value, dpi, from, to, ScreenPixelsPerInch());
+}
+
 // What a thumbnail strip hears from the preview it shows.
 class PreviewThumbnailView {
   public:

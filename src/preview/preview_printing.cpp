@@ -106,11 +106,10 @@ RECT TPagePreview::PrintTarget() {
         target.right = ::GetDeviceCaps(dc, PHYSICALWIDTH);
         target.bottom = ::GetDeviceCaps(dc, PHYSICALHEIGHT);
     } else {
-        const int screenDpi = ScreenPixelsPerInch();
         target.right = ConvertUnits(paper_.PaperWidth(), ::GetDeviceCaps(dc, LOGPIXELSX),
-                                    paper_.Units(), mmPixel, screenDpi);
+                                    paper_.Units(), mmPixel);
         target.bottom = ConvertUnits(paper_.PaperHeight(), ::GetDeviceCaps(dc, LOGPIXELSY),
-                                     paper_.Units(), mmPixel, screenDpi);
+                                     paper_.Units(), mmPixel);
     }
     // The page's corner goes to the paper's corner, not to that of the printable area.
     ::OffsetRect(&target, -::GetDeviceCaps(dc, PHYSICALOFFSETX),

@@ -100,7 +100,8 @@ std::optional<std::string> Win32PrintSpooler::DriverPath(const std::string& prin
     return Text(reinterpret_cast<const DRIVER_INFO_2A*>(result->first.data())->pDriverPath);
 }
 
-std::optional<std::vector<PrinterForm>> Win32PrintSpooler::PrinterForms(const std::string& printer) {
+std::optional<std::vector<PrinterForm>> Win32PrintSpooler::PrinterForms(
+    const std::string& printer) {
     UniquePrinter handle = OpenPrinterNamed(printer);
     if (!handle)
         return std::nullopt;
