@@ -21,6 +21,7 @@
 #include "platform/date_format.h"
 #include "platform/win32_environment.h"
 #include "platform/win32_file_system.h"
+#include "preview_bench.h"
 #include "ui/application.h"
 
 namespace {
@@ -236,14 +237,20 @@ void BenchBirthdayWindow() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     ui::App().Initialize(::GetModuleHandleA(nullptr));
     ui::App().SetTitle("Der Zozerodivodurorudu");
+    // "preview" runs the print preview's figures alone.
+    if (argc > 1 && std::string(argv[1]) == "preview") {
+        bench::BenchPreview();
+        return 0;
+    }
     std::printf("Natalo benchmarks, %d records\n", kRecords);
     BenchAddressBookCore();
     BenchMainWindow();
     BenchExchange();
     BenchVCardExchange();
     BenchBirthdayWindow();
+    bench::BenchPreview();
     return 0;
 }
