@@ -1,7 +1,6 @@
 #include "preview/paper_zoom.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 
 namespace natalo {
@@ -11,10 +10,6 @@ using Wide = std::int64_t;
 
 int LimitPixels(Wide v) {
     return static_cast<int>(std::clamp<Wide>(v, -kPaperPixelLimit, kPaperPixelLimit));
-}
-
-int LimitInt(Wide v) {
-    return static_cast<int>(std::clamp<Wide>(v, INT_MIN, INT_MAX));
 }
 
 // v × numerator / denominator rounded like MulDiv, for v >= 0 and positive factors.
@@ -163,9 +158,9 @@ int DraggedPaperOffset(int offset, int delta, int clientExtent, int margin, int 
     const Wide moved = Wide{offset} + delta;
     const Wide lowest = Wide{clientExtent} - margin - paperExtent;
     if (moved < lowest) {
-        return LimitInt(lowest);
+        return SaturateToInt(lowest);
     }
-    return LimitInt(std::min<Wide>(moved, margin));
+    return SaturateToInt(std::min<Wide>(moved, margin));
 }
 
 }  // namespace natalo

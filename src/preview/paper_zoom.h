@@ -68,7 +68,8 @@ struct PaperLayout {
 PaperLayout LayoutPaper(const PaperZoom& paper, const PaperViewport& viewport);
 
 // A scroll position as a percentage of its scrollable distance (range - extent), 0 when
-// nothing can scroll; and back, limited to 0..range - extent.
+// nothing can scroll; and back, limited to 0..range - extent. Taken before a layout with
+// the extent of PaperViewport::InsideMargins, restored after it with PaperLayout::room.
 int ScrollPercent(int position, int range, int extent);
 int ScrollPositionFromPercent(int percent, int range, int extent);
 

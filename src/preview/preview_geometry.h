@@ -2,6 +2,10 @@
 // rounding multiply-divide that all of its scaling uses.
 #pragma once
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 namespace natalo {
 
 struct PixelSize {
@@ -33,6 +37,11 @@ struct PixelRect {
     }
     friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
+
+// A result computed in 64 bits, limited to the range of int.
+inline int SaturateToInt(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
+}
 
 // number × numerator / denominator with a 64-bit product, rounded to the nearest integer
 // with halves away from zero; -1 when the denominator is 0 or the result does not fit,

@@ -1,7 +1,6 @@
 #include "preview/preview_input.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 
 namespace natalo {
@@ -12,7 +11,7 @@ using Wide = std::int64_t;
 constexpr int kWheelStep = 120;
 
 int Offset(int value, Wide delta) {
-    return static_cast<int>(std::clamp<Wide>(value + delta, INT_MIN, INT_MAX));
+    return SaturateToInt(value + delta);
 }
 
 enum class ModifierSet { kNone, kShift, kCtrl, kOther };
@@ -30,17 +29,17 @@ ModifierSet Classify(KeyModifiers m) {
     return ModifierSet::kOther;
 }
 
-// An arrow key on one scroll axis: by the increment, by one pixel with Shift, by the
-// client extent with Ctrl.
-PreviewCommand ArrowCommand(PreviewCommand::Kind kind, const ScrollAxis& axis, int clientExtent,
-                            int direction, ModifierSet modifiers) {
+// The cell of the key table for the modifiers held; empty cells and other modifiers give
+// no command.
+PreviewCommand Pick(ModifierSet modifiers, PreviewCommand plain, PreviewCommand shift,
+                    PreviewCommand ctrl) {
     switch (modifiers) {
         case ModifierSet::kNone:
-            return {kind, Offset(axis.position, Wide{direction} * axis.increment)};
+            return plain;
         case ModifierSet::kShift:
-            return {kind, Offset(axis.position, direction)};
+            return shift;
         case ModifierSet::kCtrl:
-            return {kind, Offset(axis.position, Wide{direction} * clientExtent)};
+            return ctrl;
         case ModifierSet::kOther:
             break;
     }
@@ -51,65 +50,43 @@ PreviewCommand ArrowCommand(PreviewCommand::Kind kind, const ScrollAxis& axis, i
 
 PreviewCommand PreviewKeyCommand(unsigned key, KeyModifiers modifiers,
                                  const PreviewViewState& view) {
-    using K = PreviewCommand;
-    const ModifierSet set = Classify(modifiers);
-    const bool plain = set == ModifierSet::kNone;
-    const bool ctrl = set == ModifierSet::kCtrl;
+    using C = PreviewCommand;
+    const ModifierSet held = Classify(modifiers);
+    // An arrow scrolls by the increment, by one pixel with Shift, by the client extent
+    // with Ctrl.
+    const auto arrow = [held](C::Kind kind, const ScrollAxis& axis, int clientExtent,
+                              int direction) {
+        return Pick(held, {kind, Offset(axis.position, Wide{direction} * axis.increment)},
+                    {kind, Offset(axis.position, direction)},
+                    {kind, Offset(axis.position, Wide{direction} * clientExtent)});
+    };
     switch (key) {
         case preview_key::kHome:
-            if (plain) {
-                return {K::kHorzPosition, 0};
-            }
-            if (ctrl) {
-                return {K::kVertPosition, 0};
-            }
-            break;
+            return Pick(held, {C::kHorzPosition, 0}, {}, {C::kVertPosition, 0});
         case preview_key::kEnd:
-            if (plain) {
-                return {K::kHorzPosition, view.horz.range};
-            }
-            if (ctrl) {
-                return {K::kVertPosition, view.vert.range};
-            }
-            break;
+            return Pick(held, {C::kHorzPosition, view.horz.range}, {},
+                        {C::kVertPosition, view.vert.range});
         case preview_key::kLeft:
-            return ArrowCommand(K::kHorzPosition, view.horz, view.client.cx, -1, set);
+            return arrow(C::kHorzPosition, view.horz, view.client.cx, -1);
         case preview_key::kRight:
-            return ArrowCommand(K::kHorzPosition, view.horz, view.client.cx, 1, set);
+            return arrow(C::kHorzPosition, view.horz, view.client.cx, 1);
         case preview_key::kUp:
-            return ArrowCommand(K::kVertPosition, view.vert, view.client.cy, -1, set);
+            return arrow(C::kVertPosition, view.vert, view.client.cy, -1);
         case preview_key::kDown:
-            return ArrowCommand(K::kVertPosition, view.vert, view.client.cy, 1, set);
+            return arrow(C::kVertPosition, view.vert, view.client.cy, 1);
         case preview_key::kPageDown:
-            if (plain) {
-                return {K::kCurrentPage, Offset(view.currentPage, 1)};
-            }
-            if (ctrl) {
-                return {K::kCurrentPage, view.totalPages};
-            }
-            break;
+            return Pick(held, {C::kCurrentPage, Offset(view.currentPage, 1)}, {},
+                        {C::kCurrentPage, view.totalPages});
         case preview_key::kPageUp:
-            if (plain) {
-                return {K::kCurrentPage, Offset(view.currentPage, -1)};
-            }
-            if (ctrl) {
-                return {K::kCurrentPage, 1};
-            }
-            break;
+            return Pick(held, {C::kCurrentPage, Offset(view.currentPage, -1)}, {},
+                        {C::kCurrentPage, 1});
         case preview_key::kNumPadPlus:
-            if (plain) {
-                return {K::kZoom, Offset(view.zoom, view.zoomStep)};
-            }
-            break;
+            return Pick(held, {C::kZoom, Offset(view.zoom, view.zoomStep)}, {}, {});
         case preview_key::kNumPadMinus:
-            if (plain) {
-                return {K::kZoom, Offset(view.zoom, -Wide{view.zoomStep})};
-            }
-            break;
+            return Pick(held, {C::kZoom, Offset(view.zoom, -Wide{view.zoomStep})}, {}, {});
         default:
-            break;
+            return {};
     }
-    return {};
 }
 
 std::optional<int> PageToShow(int requested, int currentPage, int totalPages) {
@@ -180,8 +157,9 @@ PreviewCommand PreviewWheelCommand(PreviewWheelAction action, bool back,
 std::optional<int> StripKeyPage(unsigned key, KeyModifiers modifiers,
                                 const StripNavigation& strip) {
     const bool plain = !modifiers.shift && !modifiers.ctrl && !modifiers.alt;
-    // Along a row (vertical strip) or column (horizontal strip) a step is one page; across
-    // them it is a whole row or column of cells.
+    // A vertical strip holds rows of ColumnsPerRow cells: Left and Right move by one page,
+    // Up and Down by a row. A horizontal strip holds columns of RowsPerColumn cells: Up and
+    // Down move by one page, Left and Right by a column.
     const bool vertical = strip.orientation == sbVertical;
     const Wide acrossStep = vertical ? 1 : strip.rowsPerColumn;
     const Wide downStep = vertical ? strip.columnsPerRow : 1;

@@ -1,17 +1,12 @@
 #include "preview/thumbnail_layout.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 
 namespace natalo {
 namespace {
 
 using Wide = std::int64_t;
-
-int LimitInt(Wide v) {
-    return static_cast<int>(std::clamp<Wide>(v, INT_MIN, INT_MAX));
-}
 
 int DecimalDigits(int n) {
     int digits = 1;
@@ -28,7 +23,7 @@ int CellsPerLine(int clientExtent, int margin, int cellExtent) {
     if (pitch <= 0) {
         return 1;
     }
-    return LimitInt(std::max<Wide>(1, clientExtent / pitch));
+    return SaturateToInt(std::max<Wide>(1, clientExtent / pitch));
 }
 
 // The new position along one axis that shows lo..hi with the margin around it.
@@ -36,13 +31,13 @@ int ScrollAxisToShow(int position, Wide lo, Wide hi, int margin, int clientExten
     lo -= margin;
     hi += margin;
     if (lo < 0) {
-        return LimitInt(position + lo);
+        return SaturateToInt(position + lo);
     }
     if (hi > clientExtent) {
         if (hi - lo > clientExtent) {
             hi = lo + clientExtent;
         }
-        return LimitInt(position + hi - clientExtent);
+        return SaturateToInt(position + hi - clientExtent);
     }
     return position;
 }
@@ -63,8 +58,9 @@ ThumbnailCell CalcThumbnailLayout(PixelSize pageExtent, int zoom, PaperFrame fra
                                   const LabelFontMetrics& font) {
     ThumbnailCell cell;
     cell.paperSize = FitPaper({pageExtent, frame, zsZoomOther, zoom}, {}).size;
-    cell.labelSize = {LimitInt(Wide{DecimalDigits(totalPages)} * std::max(0, font.maxCharWidth)),
-                      std::max(0, font.height + font.externalLeading)};
+    cell.labelSize = {
+        SaturateToInt(Wide{DecimalDigits(totalPages)} * std::max(0, font.maxCharWidth)),
+        std::max(0, font.height + font.externalLeading)};
     if (cell.paperSize.cx < cell.labelSize.cx) {
         cell.paperOffset.x = (cell.labelSize.cx - cell.paperSize.cx) / 2;
         cell.cellSize.cx = cell.labelSize.cx;
@@ -84,7 +80,7 @@ std::vector<PixelPoint> ThumbnailCellOrigins(int count, const ThumbnailFlow& flo
     Wide x = margin - flow.scrollOffset.x;
     Wide y = margin - flow.scrollOffset.y;
     for (int i = 0; i < count; ++i) {
-        origins.push_back({LimitInt(x), LimitInt(y)});
+        origins.push_back({SaturateToInt(x), SaturateToInt(y)});
         if (flow.orientation == sbVertical) {
             x += margin + cell.cx;
             if (x + cell.cx > flow.client.cx) {

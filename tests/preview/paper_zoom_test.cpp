@@ -75,6 +75,14 @@ TEST(PaperZoom, ZoomToWidthOfATallPageMakesRoomForTheVerticalBar) {
     EXPECT_FALSE(layout.canScrollHorz);
 }
 
+TEST(PaperZoom, ZoomToHeightOfAWidePageMakesRoomForTheHorizontalBar) {
+    const PaperLayout layout =
+        LayoutPaper({{1123, 794}, kFrame, zsZoomToHeight, 100}, Client(400, 400));
+    EXPECT_TRUE(layout.canScrollHorz);
+    EXPECT_EQ(layout.bounds, PixelRect::FromBounds(0, 0, 540, 383));
+    EXPECT_EQ(layout.zoom, 48);
+}
+
 TEST(PaperZoom, ZoomOtherKeepsItsSizeAndIsCentredInsideTheMargins) {
     PaperViewport viewport = Client(401, 300);
     viewport.horzMargin = 10;
