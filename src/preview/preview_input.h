@@ -48,7 +48,7 @@ struct ScrollAxis {
 struct PreviewViewState {
     ScrollAxis horz;
     ScrollAxis vert;
-    PixelSize client;
+    PixelSize client;  // the component's client area
     int currentPage = 0;
     int totalPages = 0;
     int zoom = 100;
@@ -118,8 +118,8 @@ struct StripNavigation {
 };
 
 // The page a key pressed on the thumbnail strip asks for, or nothing to leave the key to
-// the default handling. Arrows move by one cell without modifiers only; Page Up and Page
-// Down move by one page, with Ctrl to the first or last page.
+// the default handling. Arrows (without modifiers only) go to the neighbouring cell in
+// their direction; Page Up and Page Down go one page, with Ctrl to the first or last page.
 std::optional<int> StripKeyPage(unsigned key, KeyModifiers modifiers, const StripNavigation& strip);
 
 }  // namespace natalo
