@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,17 @@ TEST(ConvertUnits, PixelsUseTheDeviceResolution) {
     EXPECT_EQ(ConvertUnits(100, 600, mmPixel, mmPixel, 120), 500);
 }
 
+TEST(RoundedMulDiv, RoundsHalvesAwayFromZeroAndFailsLikeWindows) {
+    EXPECT_EQ(RoundedMulDiv(395, 794, 1123), 279);
+    EXPECT_EQ(RoundedMulDiv(1, 1, 2), 1);
+    EXPECT_EQ(RoundedMulDiv(-1, 1, 2), -1);
+    EXPECT_EQ(RoundedMulDiv(3, 1, -2), -2);
+    EXPECT_EQ(RoundedMulDiv(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
+    EXPECT_EQ(RoundedMulDiv(5, 7, 0), -1);
+    EXPECT_EQ(RoundedMulDiv(INT_MAX, 2, 1), -1);
+    EXPECT_EQ(RoundedMulDiv(INT_MIN, 1, 1), -1);
+}
+
 TEST(ConvertUnits, OddInputsNeitherCrashNorInventValues) {
     EXPECT_EQ(ConvertUnits(1234, kScreenDpi, static_cast<TUnits>(7), mmHiMetric, kScreenDpi), 1234);
     EXPECT_EQ(ConvertUnits(1234, kScreenDpi, mmHiMetric, static_cast<TUnits>(-1), kScreenDpi),
@@ -44,7 +56,6 @@ TEST(ConvertUnits, OddInputsNeitherCrashNorInventValues) {
     EXPECT_EQ(ConvertUnits(5, kScreenDpi, mmHiMetric, mmHiMetric, kScreenDpi), 5);
     EXPECT_EQ(ConvertUnits(100, 0, mmPixel, mmHiMetric, kScreenDpi), -1);  // MulDiv by zero
     EXPECT_EQ(ConvertUnits(2147483647, kScreenDpi, mmLoMetric, mmHiMetric, kScreenDpi), 2147483647);
-    EXPECT_EQ(RoundedMulDiv(2147483647, 2, 1), -1);
     EXPECT_EQ(RoundedMulDiv(7, 1, -2), -4);
 
     std::array<UnitPoint, 2> points{{{21000, 29700}, {-100, 0}}};
