@@ -75,6 +75,15 @@ std::optional<PrintChoice> ShowPrintDialog(HWND owner, int totalPages, TPrinter&
     if (!confirmed)
         return std::nullopt;
 
+    int copies = std::max<int>(dialog.nCopies, 1);
+    if (deviceMode) {
+        auto* mode = static_cast<DEVMODEA*>(::GlobalLock(deviceMode.get()));
+        if (mode && (mode->dmFields & DM_COPIES)) {
+            copies = std::max<int>(copies, mode->dmCopies);
+            mode->dmCopies = 1;
+        }
+        ::GlobalUnlock(deviceMode.get());
+    }
     if (deviceNames) {
         const auto* names = static_cast<const DEVNAMES*>(::GlobalLock(deviceNames.get()));
         const char* text = reinterpret_cast<const char*>(names);
@@ -85,7 +94,7 @@ std::optional<PrintChoice> ShowPrintDialog(HWND owner, int totalPages, TPrinter&
         printer.SetPrinter(device, driver, port, deviceMode.release());
     }
 
-    PrintChoice choice{1, totalPages, std::max<int>(dialog.nCopies, 1)};
+    PrintChoice choice{1, totalPages, copies};
     if (dialog.Flags & PD_PAGENUMS) {
         choice.firstPage = std::clamp<int>(dialog.nFromPage, 1, totalPages);
         choice.lastPage = std::clamp<int>(dialog.nToPage, choice.firstPage, totalPages);

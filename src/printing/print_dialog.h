@@ -25,8 +25,9 @@ struct PrintChoice {
 using PrintChooser =
     std::function<std::optional<PrintChoice>(HWND owner, int totalPages, TPrinter& printer)>;
 
-// PrintDlgA. The copies the printer driver makes itself stay in its device mode and count
-// as one here; the others are the number of times the range is to be printed.
+// PrintDlgA. The copies come back as the number of times the range is to be printed, and
+// the device mode asks the printer for one copy: drivers that make copies themselves do
+// not all honour the request, printing the range again works on every printer.
 std::optional<PrintChoice> ShowPrintDialog(HWND owner, int totalPages, TPrinter& printer);
 
 }  // namespace natalo
