@@ -1,5 +1,6 @@
 #include "ui_test_support.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
@@ -139,6 +140,25 @@ bool ClientHasColour(HWND window, COLORREF colour) {
         }
     });
     return found;
+}
+
+::testing::AssertionResult ScreenShows(HWND window, const char* fileName,
+                                       const natalo::testing::ScreenCheck& check) {
+    return natalo::testing::ShowsOnScreen(window, fileName, check, [] { App().ProcessMessages(); });
+}
+
+::testing::AssertionResult HasActiveTitleBand(const Screenshot& shot, Form& form) {
+    const ThemedFrame& frame = form.Frame();
+    const RECT band = frame.TitleBandRect(form.Handle());
+    LONG right = band.right;
+    for (FrameButton button : {FrameButton::Minimize, FrameButton::Maximize, FrameButton::Close}) {
+        const RECT rect = frame.ButtonRect(form.Handle(), button);
+        if (!::IsRectEmpty(&rect))
+            right = std::min(right, rect.left);
+    }
+    const FrameStyle& style = frame.Style();
+    return shot.HasColourAt({right - 2, band.top + style.titleHeight / 2},
+                            BlendColour(style.titleTop, style.titleBottom, 128), 2);
 }
 
 void RunLater(std::function<void()> action, int delayMs) {
