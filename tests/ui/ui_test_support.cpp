@@ -9,8 +9,13 @@
 namespace natalo::ui::testing {
 namespace {
 
-std::map<UINT_PTR, std::function<void()>>& LaterActions() {
-    static std::map<UINT_PTR, std::function<void()>> actions;
+struct LaterAction {
+    std::function<void()> action;
+    DWORD due;  // tick count
+};
+
+std::map<UINT_PTR, LaterAction>& LaterActions() {
+    static std::map<UINT_PTR, LaterAction> actions;
     return actions;
 }
 
@@ -19,7 +24,7 @@ void CALLBACK RunLaterTimer(HWND, UINT, UINT_PTR id, DWORD) {
     auto found = LaterActions().find(id);
     if (found == LaterActions().end())
         return;
-    auto action = std::move(found->second);
+    auto action = std::move(found->second.action);
     LaterActions().erase(found);
     action();
 }
@@ -61,6 +66,20 @@ void Pump(int milliseconds) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
     } while (static_cast<int>(::GetTickCount() - start) < milliseconds);
     App().ProcessMessages();
+}
+
+bool WaitUntilRunLaterIsDue(int timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    for (const auto& [id, later] : LaterActions()) {
+        // Its time has come and the queue holds an expired timer.
+        while (static_cast<int>(::GetTickCount() - later.due) < 0 ||
+               !(LOWORD(::GetQueueStatus(QS_TIMER)) & QS_TIMER)) {
+            if (static_cast<int>(::GetTickCount() - start) > timeoutMs)
+                return false;
+            ::Sleep(1);
+        }
+    }
+    return true;
 }
 
 void PressKey(HWND window, UINT virtualKey) {
@@ -163,7 +182,9 @@ bool ClientHasColour(HWND window, COLORREF colour) {
 
 void RunLater(std::function<void()> action, int delayMs) {
     UINT_PTR id = ::SetTimer(nullptr, 0, static_cast<UINT>(delayMs), &RunLaterTimer);
-    LaterActions()[id] = std::move(action);
+    // Shorter delays are raised to the minimum.
+    const DWORD delay = std::max<DWORD>(static_cast<DWORD>(delayMs), USER_TIMER_MINIMUM);
+    LaterActions()[id] = {std::move(action), ::GetTickCount() + delay};
 }
 
 void UiTest::SetUp() {
@@ -175,6 +196,10 @@ void UiTest::SetUp() {
 
 void UiTest::TearDown() {
     Pump(5);
+    // A safety net still waiting must not run in a later test, over a fixture that is gone.
+    for (const auto& [id, action] : LaterActions())
+        ::KillTimer(nullptr, id);
+    LaterActions().clear();
     App().SetExceptionSink(nullptr);
     App().Resume();
     EXPECT_TRUE(App().Forms().empty()) << "a test left forms behind";

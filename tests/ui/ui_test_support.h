@@ -49,6 +49,9 @@ using natalo::testing::Screenshot;
 
 // Calls `action` once from a thread timer after `delayMs` (inside whatever loop runs).
 void RunLater(std::function<void()> action, int delayMs = 50);
+// Waits, handling nothing, until the actions given to RunLater are due, so that the next
+// loop that serves messages runs them; false on timeout.
+bool WaitUntilRunLaterIsDue(int timeoutMs = 3000);
 
 class UiTest : public ::testing::Test {
   protected:
