@@ -197,7 +197,7 @@ void UiTest::SetUp() {
 void UiTest::TearDown() {
     Pump(5);
     // A safety net still waiting must not run in a later test, over a fixture that is gone.
-    for (const auto& [id, action] : LaterActions())
+    for (const auto& [id, later] : LaterActions())
         ::KillTimer(nullptr, id);
     LaterActions().clear();
     App().SetExceptionSink(nullptr);

@@ -40,7 +40,7 @@ bool ClientHasColour(HWND window, COLORREF colour);
 using natalo::testing::AllOf;
 using natalo::testing::Screenshot;
 // Pumps until the screen shows the window as the check wants it, or the time is up; then
-// saves that picture as `fileName` (in the build folder) for people to look at.
+// saves that picture as `fileName` (in the build folder, unless null) for people to look at.
 ::testing::AssertionResult ScreenShows(HWND window, const char* fileName,
                                        const natalo::testing::ScreenCheck& check);
 // Whether the picture shows the form's themed title band in its active colours: in the

@@ -171,7 +171,7 @@ bool Screenshot::Save(const char* fileName) const {
         const Screenshot shot(window);
         ::testing::AssertionResult verdict = check(shot);
         if (verdict || std::chrono::steady_clock::now() > end) {
-            if (!shot.Save(fileName))
+            if (fileName && !shot.Save(fileName))
                 return ::testing::AssertionFailure() << fileName << " was not saved";
             return verdict;
         }

@@ -53,7 +53,7 @@ using ScreenCheck = std::function<::testing::AssertionResult(const Screenshot&)>
 
 // Captures the window until the check passes or the time is up, calling `serve` between
 // captures (a window of this thread needs its messages handled to paint); then saves the
-// last picture as `fileName` and returns the last check's verdict.
+// last picture as `fileName` (unless null) and returns the last check's verdict.
 ::testing::AssertionResult ShowsOnScreen(
     HWND window, const char* fileName, const ScreenCheck& check,
     const std::function<void()>& serve = {},
