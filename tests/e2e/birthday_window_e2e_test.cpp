@@ -128,8 +128,9 @@ TEST(BirthdayWindowEndToEnd, ShowsTheBirthdaysOfTheFixedDayWithGermanDates) {
     RECT outer{};
     ::GetWindowRect(window, &outer);
     EXPECT_EQ(outer.right - outer.left, 380);
-    // The title band drawn in the client area (30 pixels high, its middle row halfway
-    // between top and bottom colour) and, in the picture below it, a balloon and the present.
+    // The title band drawn in the client area (30 pixels high, its middle row halfway between
+    // 47,111,189 and 36,92,164) and, in the picture below it, a balloon and the present. The
+    // screen shows the window's colours as they are, without its opacity of 240.
     EXPECT_TRUE(
         testing::ShowsOnScreen(window, "birthday-window-e2e.png", [](const Screenshot& shot) {
             const int width = shot.ClientArea().right - shot.ClientArea().left;
