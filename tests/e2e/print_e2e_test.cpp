@@ -80,11 +80,8 @@ class PrintEndToEnd : public ::testing::Test {
     HWND OpenPrintWindow() {
         HWND birthdays = nullptr;
         EXPECT_TRUE(testing::WaitUntil([&] {
-            for (HWND window : program->Windows()) {
-                if (::IsWindowVisible(window) && !HasChildOfClass(window, "SysListView32") &&
-                    testing::WindowText(window) == "   Natalo - The Birthday Manager")
-                    birthdays = window;
-            }
+            const std::vector<HWND> shown = testing::VisibleBirthdayWindows(*program);
+            birthdays = shown.empty() ? nullptr : shown.back();
             return birthdays != nullptr;
         }));
         HWND picture =
