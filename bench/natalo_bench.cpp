@@ -11,6 +11,7 @@
 #include "addressbook/address_book.h"
 #include "addressbook/address_list.h"
 #include "app/program.h"
+#include "bench_folder.h"
 #include "exchange/address_export.h"
 #include "exchange/address_import.h"
 #include "platform/date_format.h"
@@ -21,6 +22,7 @@
 namespace {
 
 using namespace natalo;
+using bench::BenchFolder;
 
 constexpr int kRecords = 100000;
 
@@ -33,44 +35,6 @@ double Seconds(const std::function<void()>& work) {
 void Report(const char* what, double seconds) {
     std::printf("%-52s %8.3f s\n", what, seconds);
 }
-
-// A scratch folder with a data file of `count` varied records, removed at the end.
-class BenchFolder {
-  public:
-    explicit BenchFolder(int count) {
-        char base[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, base);
-        path_ =
-            std::string(base) + "natalo-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
-        ::CreateDirectoryA(path_.c_str(), nullptr);
-        std::string bytes;
-        bytes.reserve(static_cast<std::size_t>(count) * kRecordSize);
-        AddressRecord r;
-        r.Street = "Hauptstraße 1";
-        r.Country = "Germany";
-        for (int i = 0; i < count; ++i) {
-            r.LastName = "Name" + std::to_string((i * 7919LL) % count);
-            r.FirstName = "First" + std::to_string(i);
-            r.City = "City" + std::to_string((i * 104729LL) % 997);
-            r.Birthday = 20000 + (i * 37) % 20000;
-            const RecordBytes record = EncodeRecord(r);
-            bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
-        }
-        UniqueFile file(::CreateFileA(DataPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      0, nullptr));
-        DWORD written = 0;
-        ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    }
-    ~BenchFolder() {
-        ::DeleteFileA(DataPath().c_str());
-        ::RemoveDirectoryA(path_.c_str());
-    }
-    const std::string& Path() const { return path_; }
-    std::string DataPath() const { return path_ + "data.dat"; }
-
-  private:
-    std::string path_;
-};
 
 class NoView : public AddressBookView {
   public:
