@@ -37,7 +37,7 @@ class BenchFolder {
         ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     }
     ~BenchFolder() {
-        for (const char* file : {"data.dat", "data.tmp", "natalo.exe"})
+        for (const char* file : {"data.dat", "data.dat.tmp", "natalo.exe"})
             ::DeleteFileA((path_ + file).c_str());
         ::RemoveDirectoryA(path_.c_str());
     }
