@@ -8,6 +8,7 @@
 #include "addressbook/tray_menu.h"
 #include "platform/date_format.h"
 #include "ui/application.h"
+#include "ui/message_dialog.h"
 
 namespace natalo {
 namespace {
@@ -188,6 +189,11 @@ void TInput::FormCreate() {
     SetInitialDetails();
     ReadAutostartState();
     dataFile_.OpenDataFile();
+    // Said once; every refused change then says "Dateizugriff verweigert." itself.
+    if (dataFile_.IsReadOnly()) {
+        ui::ShowMessage("Information", "The address book in " + environment_.dataDirectory +
+                                           " can only be read. Changes cannot be saved.");
+    }
     RefreshList();
 }
 

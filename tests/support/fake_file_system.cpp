@@ -27,6 +27,9 @@ class FakeFile : public File {
         ++owner_.writes;
         if (!writable_)
             throw EInOutError(kIoAccessDenied);
+        if (owner_.ChangeFails())
+            data = data.first(data.size() / 2);
+        owner_.unflushed_.insert(bytes_.get());
         std::uint64_t end = offset + data.size();
         if (owner_.sizeLimit_)
             end = std::min(end, std::max(*owner_.sizeLimit_, offset));
@@ -40,7 +43,16 @@ class FakeFile : public File {
     void Truncate(std::uint64_t size) override {
         if (!writable_)
             throw EInOutError(kIoAccessDenied);
+        if (owner_.ChangeFails())
+            throw EInOutError(FakeFileSystem::kInjectedError);
         bytes_->resize(static_cast<std::size_t>(size));
+        owner_.unflushed_.insert(bytes_.get());
+    }
+
+    void Flush() override {
+        if (owner_.ChangeFails())
+            throw EInOutError(FakeFileSystem::kInjectedError);
+        owner_.unflushed_.erase(bytes_.get());
     }
 
   private:
@@ -58,9 +70,12 @@ std::unique_ptr<File> FakeFileSystem::Open(const std::string& path, OpenMode mod
     if (auto refused = refused_.find(path); refused != refused_.end()) {
         throw EInOutError(refused->second);
     }
+    if (mode != OpenMode::kReadOnly && readOnly_.count(path) != 0)
+        throw EInOutError(kIoAccessDenied);
     auto found = files_.find(path);
     if (mode == OpenMode::kCreate) {
         auto bytes = std::make_shared<Bytes>();
+        unflushed_.erase(bytes.get());
         files_[path] = bytes;
         return std::make_unique<FakeFile>(*this, bytes, true);
     }
@@ -69,8 +84,22 @@ std::unique_ptr<File> FakeFileSystem::Open(const std::string& path, OpenMode mod
     return std::make_unique<FakeFile>(*this, found->second, mode != OpenMode::kReadOnly);
 }
 
+void FakeFileSystem::Replace(const std::string& replaced, const std::string& replacement) {
+    auto found = files_.find(replacement);
+    if (found == files_.end())
+        throw EInOutError(kIoFileNotFound);
+    if (ChangeFails())
+        throw EInOutError(kInjectedError);
+    unflushedReplacements += static_cast<int>(unflushed_.count(found->second.get()));
+    // Handles open on the replaced file keep its old bytes, as on a real disk.
+    files_[replaced] = found->second;
+    files_.erase(replacement);
+}
+
 void FakeFileSystem::Put(const std::string& path, Bytes content) {
-    files_[path] = std::make_shared<Bytes>(std::move(content));
+    auto bytes = std::make_shared<Bytes>(std::move(content));
+    unflushed_.erase(bytes.get());
+    files_[path] = std::move(bytes);
 }
 
 void FakeFileSystem::Put(const std::string& path, const std::string& content) {

@@ -46,6 +46,39 @@ TEST(Win32FileSystem, FileIsSharedForReadingAndWritingWithOthers) {
     EXPECT_TRUE(other);
 }
 
+// Replace is the last step of a deletion: over a closed file by a rename, over a file that
+// another handle holds (shared for deletion) through ReplaceFileA; either way in one step.
+TEST(Win32FileSystem, ReplacesAClosedOrAnOpenFileAndKeepsItsAttributes) {
+    TempFolder folder;
+    Win32FileSystem files;
+    const std::string data = folder.File("data.dat");
+    const std::string scratch = folder.File("data.dat.tmp");
+    auto write = [&](const std::string& path, const std::string& text) {
+        const auto file = files.Open(path, OpenMode::kCreate);
+        file->WriteAt(0, std::as_bytes(std::span(text)));
+        file->Flush();
+    };
+    write(data, "old");
+    ASSERT_TRUE(::SetFileAttributesA(data.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    write(scratch, "new");
+    files.Replace(data, scratch);
+    EXPECT_EQ(testing::ReadWholeFile(data), "new");
+    EXPECT_EQ(testing::FileSizeOf(scratch), -1);
+    EXPECT_TRUE(::GetFileAttributesA(data.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+
+    const auto held = files.Open(data, OpenMode::kExisting);
+    write(scratch, "newer");
+    files.Replace(data, scratch);
+    EXPECT_EQ(testing::ReadWholeFile(data), "newer");
+    char old[8] = {};
+    EXPECT_EQ(held->ReadAt(0, std::as_writable_bytes(std::span(old))), 3u) << "the old file";
+
+    files.Remove(data);
+    EXPECT_EQ(testing::FileSizeOf(data), -1);
+    EXPECT_NO_THROW(files.Remove(data));
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { files.Replace(data, scratch); }), kIoFileNotFound);
+}
+
 TEST(Win32FileSystem, FailuresCarryThePlatformCodes) {
     TempFolder folder;
     Win32FileSystem files;
@@ -62,9 +95,12 @@ TEST(Win32FileSystem, FailuresCarryThePlatformCodes) {
         kIoAccessDenied);
     EXPECT_NO_THROW(files.Open(folder.File("data.dat"), OpenMode::kReadOnly));
 
+    // The data file is then opened for reading only.
     DataFile data(files, folder.Path());
-    EXPECT_EQ(testing::IoErrorCodeOf([&] { data.OpenDataFile(); }), kIoAccessDenied);
-    EXPECT_EQ(testing::IoErrorCodeOf([&] { data.ReadRecord(0); }), kIoFileNotOpen);
+    data.OpenDataFile();
+    EXPECT_TRUE(data.IsReadOnly());
+    EXPECT_EQ(data.ReadRecord(0).FirstName, std::string(30, 'x'));
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { data.WriteRecord(0, Person("A")); }), kIoAccessDenied);
 }
 
 TEST(Win32Environment, ExecutableDirectoryEndsInABackslashAndHoldsTheProgram) {
