@@ -190,6 +190,14 @@ TEST_F(OpenFileTest, CharacterTheCodePageLacksBecomesAQuestionMark) {
     // Ł (U+0141) is not in Windows-1252; a look-alike "L" would silently change the name.
     Load("\xC5\x81ukasz;M\xC3\xBCller\r\n");
     EXPECT_EQ(dialog->Import().Text(), "?ukasz;Müller\r\n");
+    // An emoji (beyond 16 bits: a surrogate pair in UTF-16) is one character, one "?".
+    Load("Anna \xF0\x9F\x98\x80;Berg\r\n");
+    EXPECT_EQ(dialog->Import().Text(), "Anna ?;Berg\r\n");
+    Load(
+        std::string("\xFF\xFE"
+                    "A\0=\xD8\0\xDE;\0",
+                    10));  // UTF-16: "A😀;"
+    EXPECT_EQ(dialog->Import().Text(), "A?;");
 }
 
 TEST_F(OpenFileTest, ConversionOfABigFileKeepsCharactersAcrossItsPieces) {
