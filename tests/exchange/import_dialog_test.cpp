@@ -114,8 +114,9 @@ TEST_F(ImportDialogTest, ReadOnlyDataFileStopsTheImportWithTheErrorAndTheDialogO
     // reading only, and the next line's save is refused.
     EXPECT_EQ(FirstNamesOnDisk(), (std::vector<std::string>{"Existing", "Anna"}));
     EXPECT_EQ(errorsOfTheImport, (std::vector<std::string>{IoErrorMessage(kIoAccessDenied) + "."}));
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"1 von 3 Zeilen gespeichert."}));
     EXPECT_TRUE(dialogStayedOpen);
+    EXPECT_EQ(dialog->Import().Text(), "Ben;Cole\r\nCarl;Dorn\r\n");
     // Closing the dialog rebuilds the list from the file opened for reading.
     EXPECT_EQ(errors_.size(), 1u);
     EXPECT_FALSE(dialog->Visible());
@@ -128,7 +129,7 @@ TEST_F(ImportDialogTest, FullDiskPartWayKeepsTheRecordsBeforeTheFailedLine) {
     ImportThroughCommand("Anna;Berg\r\nBen;Cole\r\nCarl;Dorn\r\nDora;Eck\r\n");
     EXPECT_EQ(FirstNamesOnDisk(), (std::vector<std::string>{"Existing", "Anna", "Ben"}));
     EXPECT_EQ(errorsOfTheImport, (std::vector<std::string>{IoErrorMessage(kIoDiskFull) + "."}));
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"2 von 4 Zeilen gespeichert."}));
     EXPECT_TRUE(dialogStayedOpen);
     EXPECT_EQ(input->DetailLabel(0).Text(), "First Name: Carl") << "the line that failed";
     // Saves after the failure rebuild the list again.
