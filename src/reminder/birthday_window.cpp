@@ -117,6 +117,7 @@ void TfrmDisp::BuildSchedule() {
 
     const std::size_t remembered = data.Position();
     std::vector<AddressRecord> records;
+    records.reserve(data.RecordCount());
     data.ScanRecords(
         [&records](std::size_t, const AddressRecord& record) { records.push_back(record); });
     data.Seek(remembered);
