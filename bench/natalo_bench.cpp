@@ -52,9 +52,9 @@ void BenchAddressBookCore() {
     DataFile data(files, folder.Path());
     data.OpenDataFile();
     AddressList list;
-    Report("core: list rebuild (scan, rows, default order)",
+    Report("core: list rebuild (read, default order)",
            Seconds([&] { list.Rebuild(data, settings); }));
-    Report("core: sort by City (lstrcmpA)", Seconds([&] { list.SortByColumn(6, settings); }));
+    Report("core: sort by City (locale order)", Seconds([&] { list.SortByColumn(6, settings); }));
     Report("core: sort by Birthday (dates)", Seconds([&] { list.SortByColumn(3, settings); }));
     NoView view;
     AddressBook book(data, view);

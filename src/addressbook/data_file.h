@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "addressbook/address_record.h"
 #include "platform/file_system.h"
@@ -52,6 +53,10 @@ class DataFile {
     // Reads every record from record 0 in file order; a partial tail after the last
     // whole record fails with "read past the end" once the whole records were visited.
     void ScanRecords(const RecordVisitor& visit);
+
+    // The bytes of every whole record from record 0, read in one go, into `records`.
+    // A partial tail fails with "read past the end" once the whole records are there.
+    void ReadWholeRecords(std::vector<std::byte>& records);
 
     // Writes the record at the index, or after the last whole record when the index is
     // negative. An append that fails part way (a full disk) cuts the file back to its

@@ -119,11 +119,9 @@ TInput::TInput(const Environment& environment)
     for (const ColumnSpec& column : kColumns)
         lvHeaders_.AddColumn(column.caption, column.width);
     lvHeaders_.SetTextCallback([this](int row, int column) -> std::string {
-        if (row < 0 || static_cast<std::size_t>(row) >= list_.Size())
+        if (row < 0)
             return {};
-        if (column < 0 || column > kAddressListColumns)
-            return {};
-        return list_.Rows()[static_cast<std::size_t>(row)].Text(column - 1);
+        return list_.Text(static_cast<std::size_t>(row), column - 1);
     });
     lvHeaders_.OnClick([this](int) { DetailsClick(); });
     lvHeaders_.OnDoubleClick([this](int) { ChangeClick(); });

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "addressbook/data_file.h"
 #include "platform/io_error.h"
 #include "platform/win32_environment.h"
@@ -117,6 +121,44 @@ TEST(Win32Environment, RegionalSettingsFollowTheUserLocale) {
     EXPECT_LT(settings.CompareText("apple", "Banana"), 0);
     EXPECT_LT(settings.CompareText("a", "A"), 0);  // case only breaks ties
     EXPECT_EQ(settings.CompareText("same", "same"), 0);
+}
+
+// The address list sorts with one key per text instead of lstrcmpA on every pair: the keys
+// must order every pair of texts exactly as lstrcmpA does.
+TEST(Win32Environment, SortKeysOrderTextsExactlyAsLstrcmpA) {
+    std::vector<std::string> texts{
+        "",       " ",     "Müller", "Mueller", "Muller", "müller",  "MÜLLER",  "Mülller", "co-op",
+        "coop",   "co op", "Co-op",  "O'Brien", "OBrien", "o'brien", "O Brien", "Ähm",     "Ahm",
+        "ahm",    "Äpfel", "Apfel",  "Zoë",     "Zoe",    "Straße",  "Strasse", "STRASSE", "1",
+        "10",     "9",     "09",     "1a",      "a1",     "-",       "--",      "'",       "a-",
+        "-a",     "a'",    "'a",     "Æble",    "Aeble",  "Œuvre",   "oeuvre",  "Ñandú",   "Nandu",
+        "x\xADy", "xy",    "É",      "e",       "E"};
+    // Every character of the code page alone, and short words of the troublesome ones.
+    for (int c = 1; c < 256; ++c)
+        texts.push_back(std::string(1, static_cast<char>(c)));
+    const std::string tricky = "aAäÄ-' 1ßeé.";
+    for (char x : tricky)
+        for (char y : tricky)
+            for (char z : tricky)
+                texts.push_back(std::string{x, y, z});
+    Win32RegionalSettings settings;
+    std::vector<std::string> keys;
+    for (const std::string& text : texts) {
+        const std::optional<std::string> key = settings.SortKey(text);
+        ASSERT_TRUE(key) << text;
+        keys.push_back(*key);
+    }
+    auto sign = [](int value) { return (value > 0) - (value < 0); };
+    int mismatches = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (std::size_t j = 0; j < texts.size(); ++j) {
+            const int expected = sign(::lstrcmpA(texts[i].c_str(), texts[j].c_str()));
+            if (sign(keys[i].compare(keys[j])) != expected && ++mismatches <= 20)
+                ADD_FAILURE() << "'" << texts[i] << "' vs '" << texts[j] << "': lstrcmpA "
+                              << expected;
+        }
+    }
+    EXPECT_EQ(mismatches, 0) << "of " << texts.size() * texts.size() << " pairs";
 }
 
 }  // namespace
