@@ -11,79 +11,45 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "bench_folder.h"
+#include "win32/program_driver.h"
+#include "win32/temp_folder.h"
 
 namespace {
 
-using natalo::bench::BenchFolder;
+using natalo::testing::RunningProgram;
+using natalo::testing::TempFolder;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kRecords = 100000;
 constexpr int kRuns = 5;
 const char kCaption[] = "   Natalo - The Birthday Manager";
 
-std::string BuiltProgramPath() {
-    // The build passes the Unix path of natalo.exe; Wine shows the root as drive Z:.
-    std::string path = NATALO_EXE_PATH;
-    if (!path.empty() && path[0] == '/') {
-        std::replace(path.begin(), path.end(), '/', '\\');
-        path = "Z:" + path;
-    }
-    return path;
-}
-
-struct Search {
-    DWORD processId;
-    bool found;
-};
-
 // The birthday window wears the main window's caption but holds no list.
-BOOL CALLBACK FindBirthdayWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !::IsWindowVisible(window))
-        return TRUE;
-    char caption[64] = {};
-    ::GetWindowTextA(window, caption, sizeof caption);
-    if (std::string(caption) != kCaption ||
-        ::FindWindowExA(window, nullptr, "SysListView32", nullptr))
-        return TRUE;
-    search->found = true;
-    return FALSE;
+bool ShowsBirthdayWindow(const RunningProgram& program) {
+    for (HWND window : program.Windows()) {
+        if (::IsWindowVisible(window) && natalo::testing::WindowText(window) == kCaption &&
+            !::FindWindowExA(window, nullptr, "SysListView32", nullptr)) {
+            return true;
+        }
+    }
+    return false;
 }
 
-// Seconds from CreateProcess to a visible birthday window; the program is ended after.
+// Seconds from starting the program to a visible birthday window; the program is ended
+// after.
 double TimeToBirthdayWindow(const std::string& program) {
-    std::string commandLine = "\"" + program + "\"";
-    const std::string folder = program.substr(0, program.find_last_of('\\') + 1);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
     const auto start = Clock::now();
-    if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &info)) {
-        std::printf("cannot start %s\n", program.c_str());
-        return -1;
-    }
-    natalo::UniqueKernelHandle process(info.hProcess);
-    natalo::UniqueKernelHandle thread(info.hThread);
-    Search search{info.dwProcessId, false};
-    double seconds = -1;
+    const RunningProgram running(program);
     while (Clock::now() - start < std::chrono::seconds(30)) {
-        ::EnumWindows(&FindBirthdayWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
-            seconds = std::chrono::duration<double>(Clock::now() - start).count();
-            break;
-        }
+        if (ShowsBirthdayWindow(running))
+            return std::chrono::duration<double>(Clock::now() - start).count();
         ::Sleep(1);
     }
-    ::TerminateProcess(process.get(), 0);
-    ::WaitForSingleObject(process.get(), 10000);
-    return seconds;
+    return -1;
 }
 
 double Median(std::vector<double> values) {
@@ -94,14 +60,16 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main() {
-    BenchFolder empty(0, "natalo-startup-empty");
-    BenchFolder some(1000, "natalo-startup-some");
-    BenchFolder full(kRecords, "natalo-startup-full");
-    const std::vector<std::string> programs{empty.Path() + "natalo.exe", some.Path() + "natalo.exe",
-                                            full.Path() + "natalo.exe"};
-    for (const std::string& program : programs)
-        ::CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE);
-
+    const int counts[] = {0, 1000, 100000};
+    std::vector<std::unique_ptr<TempFolder>> folders;
+    std::vector<std::string> programs;
+    for (const int count : counts) {
+        folders.push_back(std::make_unique<TempFolder>());
+        natalo::testing::InstallProgramIn(*folders.back());
+        natalo::testing::WriteWholeFile(folders.back()->File("data.dat"),
+                                        natalo::bench::BenchRecords(count));
+        programs.push_back(folders.back()->File("natalo.exe"));
+    }
     // One run of each first, not counted: the first start of a program is slower.
     for (const std::string& program : programs)
         TimeToBirthdayWindow(program);

@@ -184,7 +184,7 @@ void DataFile::WriteScratchWithout(std::size_t index, std::size_t count) {
         copy(0, index);
         copy(index + 1, count);
         scratch->Flush();
-    } catch (const EInOutError&) {
+    } catch (...) {
         RemoveScratchFile();
         throw;
     }
