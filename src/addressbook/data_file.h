@@ -49,7 +49,8 @@ class DataFile {
     // Reads the record at the index; the position is then index + 1.
     AddressRecord ReadRecord(std::size_t index);
 
-    using RecordVisitor = std::function<void(std::size_t index, const AddressRecord&)>;
+    // The record is the visitor's to keep (it may move it away).
+    using RecordVisitor = std::function<void(std::size_t index, AddressRecord&&)>;
     // Reads every record from record 0 in file order; a partial tail after the last
     // whole record fails with "read past the end" once the whole records were visited.
     void ScanRecords(const RecordVisitor& visit);
