@@ -29,7 +29,7 @@ class FakeFile : public File {
             throw EInOutError(kIoAccessDenied);
         if (owner_.ChangeFails())
             data = data.first(data.size() / 2);
-        owner_.unflushed_.insert(bytes_.get());
+        owner_.unflushed_.insert(bytes_);
         std::uint64_t end = offset + data.size();
         if (owner_.sizeLimit_)
             end = std::min(end, std::max(*owner_.sizeLimit_, offset));
@@ -46,13 +46,13 @@ class FakeFile : public File {
         if (owner_.ChangeFails())
             throw EInOutError(FakeFileSystem::kInjectedError);
         bytes_->resize(static_cast<std::size_t>(size));
-        owner_.unflushed_.insert(bytes_.get());
+        owner_.unflushed_.insert(bytes_);
     }
 
     void Flush() override {
         if (owner_.ChangeFails())
             throw EInOutError(FakeFileSystem::kInjectedError);
-        owner_.unflushed_.erase(bytes_.get());
+        owner_.unflushed_.erase(bytes_);
     }
 
   private:
@@ -75,7 +75,6 @@ std::unique_ptr<File> FakeFileSystem::Open(const std::string& path, OpenMode mod
     auto found = files_.find(path);
     if (mode == OpenMode::kCreate) {
         auto bytes = std::make_shared<Bytes>();
-        unflushed_.erase(bytes.get());
         files_[path] = bytes;
         return std::make_unique<FakeFile>(*this, bytes, true);
     }
@@ -90,16 +89,14 @@ void FakeFileSystem::Replace(const std::string& replaced, const std::string& rep
         throw EInOutError(kIoFileNotFound);
     if (ChangeFails())
         throw EInOutError(kInjectedError);
-    unflushedReplacements += static_cast<int>(unflushed_.count(found->second.get()));
+    unflushedReplacements += static_cast<int>(unflushed_.count(found->second));
     // Handles open on the replaced file keep its old bytes, as on a real disk.
     files_[replaced] = found->second;
     files_.erase(replacement);
 }
 
 void FakeFileSystem::Put(const std::string& path, Bytes content) {
-    auto bytes = std::make_shared<Bytes>(std::move(content));
-    unflushed_.erase(bytes.get());
-    files_[path] = std::move(bytes);
+    files_[path] = std::make_shared<Bytes>(std::move(content));
 }
 
 void FakeFileSystem::Put(const std::string& path, const std::string& content) {

@@ -33,13 +33,6 @@ class FakeFileSystem : public FileSystem {
     void AllowOpen(const std::string& path) { refused_.erase(path); }
     // Opens of the path for writing fail with "access denied", as for a read-only file.
     void MakeReadOnly(const std::string& path) { readOnly_.insert(path); }
-    // Writes store nothing past this file size, as on a full disk.
-    void LimitFileSize(std::optional<std::uint64_t> limit) { sizeLimit_ = limit; }
-
-    int opens = 0;
-    int reads = 0;
-    int writes = 0;
-
     // The nth of the coming changes (writes, flushes, truncations and replacements, counted
     // together from 1) fails: a write stores only the first half of its bytes, as on a disk
     // that fills up part way; the others change nothing and throw kInjectedError.
@@ -49,17 +42,25 @@ class FakeFileSystem : public FileSystem {
     // Replacements by a file written since its last flush: after a power cut such a file
     // could stand in the place of the old one with parts of it missing.
     int unflushedReplacements = 0;
+    // Writes store nothing past this file size, as on a full disk.
+    void LimitFileSize(std::optional<std::uint64_t> limit) { sizeLimit_ = limit; }
+
+    int opens = 0;
+    int reads = 0;
+    int writes = 0;
 
   private:
     friend class FakeFile;
     // Counts a change; true when it is the one chosen to fail.
     bool ChangeFails() { return ++changes == failingChange_; }
-    int failingChange_ = 0;
+
     std::map<std::string, std::shared_ptr<Bytes>> files_;
     std::map<std::string, int> refused_;
-    std::set<std::string> readOnly_;
-    std::set<const Bytes*> unflushed_;
     std::optional<std::uint64_t> sizeLimit_;
+    std::set<std::string> readOnly_;
+    // Held, so that no new file takes the place of one in here.
+    std::set<std::shared_ptr<Bytes>> unflushed_;
+    int failingChange_ = 0;
 };
 
 }  // namespace natalo::testing
