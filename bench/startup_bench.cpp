@@ -3,9 +3,8 @@
 // the process to the birthday window on the screen (built and shown), the median of five
 // runs each, and the ratios to the empty one. With 1,000 records the birthday window
 // already holds all the names it has room for, so that figure parts what the names cost
-// from what the number of records costs. Figures, not a test. Run under Wine:
-//   tools/with-display build/windows/wineprefix tools/wine-run
-//   build/windows/bench/natalo-startup-bench.exe
+// from what the number of records costs. Figures, not a test. Run under Wine (see the
+// README), optionally with the path of another natalo.exe to time instead of this build's.
 #include <windows.h>
 
 #include <algorithm>
@@ -59,13 +58,16 @@ double Median(std::vector<double> values) {
 
 }  // namespace
 
-int main() {
+// An argument names another natalo.exe to start instead of this build's: two builds
+// compare fairly only under the same load.
+int main(int argc, char** argv) {
     const int counts[] = {0, 1000, 100000};
     std::vector<std::unique_ptr<TempFolder>> folders;
     std::vector<std::string> programs;
     for (const int count : counts) {
         folders.push_back(std::make_unique<TempFolder>());
-        natalo::testing::InstallProgramIn(*folders.back());
+        const std::string program = argc > 1 ? argv[1] : natalo::testing::BuiltProgramPath();
+        ::CopyFileA(program.c_str(), folders.back()->File("natalo.exe").c_str(), FALSE);
         natalo::testing::WriteWholeFile(folders.back()->File("data.dat"),
                                         natalo::bench::BenchRecords(count));
         programs.push_back(folders.back()->File("natalo.exe"));
