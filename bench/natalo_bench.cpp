@@ -12,9 +12,11 @@
 #include "addressbook/address_book.h"
 #include "addressbook/address_list.h"
 #include "app/program.h"
+#include "bench_folder.h"
 #include "exchange/address_export.h"
 #include "exchange/address_import.h"
 #include "exchange/birthday_calendar.h"
+#include "exchange/import_text.h"
 #include "exchange/vcard_export.h"
 #include "exchange/vcard_import.h"
 #include "exchange/win32_ansi_converter.h"
@@ -27,6 +29,7 @@
 namespace {
 
 using namespace natalo;
+using bench::BenchFolder;
 
 constexpr int kRecords = 100000;
 
@@ -51,44 +54,6 @@ struct SystemServices {
     }
 };
 
-// A scratch folder with a data file of `count` varied records, removed at the end.
-class BenchFolder {
-  public:
-    explicit BenchFolder(int count) {
-        char base[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, base);
-        path_ =
-            std::string(base) + "natalo-bench-" + std::to_string(::GetCurrentProcessId()) + "\\";
-        ::CreateDirectoryA(path_.c_str(), nullptr);
-        std::string bytes;
-        bytes.reserve(static_cast<std::size_t>(count) * kRecordSize);
-        AddressRecord r;
-        r.Street = "Hauptstraße 1";
-        r.Country = "Germany";
-        for (int i = 0; i < count; ++i) {
-            r.LastName = "Name" + std::to_string((i * 7919LL) % count);
-            r.FirstName = "First" + std::to_string(i);
-            r.City = "City" + std::to_string((i * 104729LL) % 997);
-            r.Birthday = 20000 + (i * 37) % 20000;
-            const RecordBytes record = EncodeRecord(r);
-            bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
-        }
-        UniqueFile file(::CreateFileA(DataPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      0, nullptr));
-        DWORD written = 0;
-        ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    }
-    ~BenchFolder() {
-        ::DeleteFileA(DataPath().c_str());
-        ::RemoveDirectoryA(path_.c_str());
-    }
-    const std::string& Path() const { return path_; }
-    std::string DataPath() const { return path_ + "data.dat"; }
-
-  private:
-    std::string path_;
-};
-
 class NoView : public AddressBookView {
   public:
     void ShowRecordDetails(const AddressRecord&) override {}
@@ -103,13 +68,24 @@ void BenchAddressBookCore() {
     DataFile data(files, folder.Path());
     data.OpenDataFile();
     AddressList list;
-    Report("core: list rebuild (scan, rows, default order)",
+    Report("core: list rebuild (read, default order)",
            Seconds([&] { list.Rebuild(data, settings); }));
-    Report("core: sort by City (lstrcmpA)", Seconds([&] { list.SortByColumn(6, settings); }));
+    Report("core: sort by City (locale order)", Seconds([&] { list.SortByColumn(6, settings); }));
     Report("core: sort by Birthday (dates)", Seconds([&] { list.SortByColumn(3, settings); }));
     NoView view;
     AddressBook book(data, view);
-    Report("core: delete the first record", Seconds([&] { book.DeleteRecord(0); }));
+    Report("core: delete the first record (copy, flush, swap)",
+           Seconds([&] { book.DeleteRecord(0); }));
+    // What the flush of a deletion's scratch file costs on its own.
+    {
+        std::vector<std::byte> records;
+        data.ReadWholeRecords(records);
+        const auto scratch = files.Open(data.ScratchPath(), OpenMode::kCreate);
+        Report("core: 100,000 records written to a new file",
+               Seconds([&] { scratch->WriteAt(0, records); }));
+        Report("core: ... and flushed to the disk", Seconds([&] { scratch->Flush(); }));
+    }
+    files.Remove(data.ScratchPath());
     book.Pending.FirstName = "New";
     Report("core: save one record (append and reopen)", Seconds([&] { book.Save(); }));
 }
@@ -221,6 +197,45 @@ void BenchVCardExchange() {
         std::printf("  (read %zu cards of %zu)\n", lines.cards, records.size());
 }
 
+// "Open file ..." with a list of 10 MB (130,000 lines, UTF-8 with umlauts): reading the
+// file, converting it to ANSI, and the text box taking it.
+void BenchListFile() {
+    SystemServices system;
+    Win32FileSystem& files = system.files;
+    BenchFolder folder(0);
+    const std::string path = folder.Path() + "list.txt";
+    std::string list;
+    for (int i = 0; list.size() < 10'000'000; ++i) {
+        list += "First" + std::to_string(i) +
+                ";M\xC3\xBCller;03.04.1971;m;Hauptstra\xC3\x9F"
+                "e 1;12345;K\xC3\xB6ln;Germany;;;;;\n";
+    }
+    {
+        const auto file = files.Open(path, OpenMode::kCreate);
+        file->WriteAt(0, std::as_bytes(std::span(list)));
+    }
+    std::string bytes(list.size(), '\0');
+    Report("open file: 10 MB list read", Seconds([&] {
+               files.Open(path, OpenMode::kReadOnly)
+                   ->ReadAt(0, std::as_writable_bytes(std::span(bytes)));
+           }));
+    ImportFileText text;
+    Report("open file: 10 MB list converted to ANSI, CR LF",
+           Seconds([&] { text = DecodeImportFile(bytes, Win32AnsiConverter()); }));
+    Program program(system.EnvironmentFor(folder.Path()));
+    TfrmImport& dialog = program.frmImport();
+    dialog.Show();
+    ui::App().ProcessMessages();
+    Report("open file: 10 MB list into the text box", Seconds([&] {
+               dialog.Import().SetText(text.text);
+               ui::App().ProcessMessages();
+           }));
+    Report("import: 10 MB list read back from the text box",
+           Seconds([&] { text.text = dialog.Import().Text(); }));
+    dialog.Hide();
+    ::DeleteFileA(path.c_str());
+}
+
 // The birthday window over 100,000 records: from its showing (the data file scanned, the
 // schedule built, the labels created) to a painted window.
 void BenchBirthdayWindow() {
@@ -288,6 +303,7 @@ int main(int argc, char** argv) {
     BenchMainWindow();
     BenchExchange();
     BenchVCardExchange();
+    BenchListFile();
     BenchBirthdayWindow();
     BenchPrintWindow();
     bench::BenchPreview();

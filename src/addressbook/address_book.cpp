@@ -14,6 +14,7 @@ void AddressBook::Save() {
     const AddressRecord record = DecodeRecord(EncodeRecord(Pending));
     view_.ShowRecordDetails(record);
     dataFile_.WriteRecord(RecordIndex, record);
+    ++recordsWritten_;
     dataFile_.ResetOpenFile();
     if (RefreshAfterSave)
         view_.RefreshList();

@@ -31,12 +31,16 @@ class AddressBook {
     // Writes the pending address at RecordIndex (or at the end), reopens the file, shows
     // the record and, unless the import asked otherwise, rebuilds the list.
     void Save();
+    // Records Save has written so far, counted as soon as the bytes are in the file: a
+    // save whose reopen failed afterwards did write its record.
+    std::size_t RecordsWritten() const { return recordsWritten_; }
     // Removes the record, reopens the file and rebuilds the list.
     void DeleteRecord(std::size_t index);
 
   private:
     DataFile& dataFile_;
     AddressBookView& view_;
+    std::size_t recordsWritten_ = 0;
 };
 
 }  // namespace natalo

@@ -1,54 +1,31 @@
 #include "addressbook/address_list.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
+#include <cstring>
+#include <limits>
+#include <numeric>
+#include <unordered_map>
 
-#include "platform/date_format.h"
+#include "platform/calendar.h"
+#include "platform/io_error.h"
 
 namespace natalo {
 namespace {
+
+constexpr int kBirthdaySubItem = kBirthdayColumn - 1;
 
 unsigned char AsciiUpper(unsigned char c) {
     return c >= 'a' && c <= 'z' ? c - 32 : c;
 }
 
-int Sign(int value) {
-    return (value > 0) - (value < 0);
-}
-
-// Birthdays without a usable date sort before every date.
-int CompareDates(double a, double b) {
-    const auto x = DateFromValue(a);
-    const auto y = DateFromValue(b);
-    if (!x || !y)
-        return static_cast<int>(static_cast<bool>(x)) - static_cast<int>(static_cast<bool>(y));
-    return Sign(static_cast<int>(DayNumber(*x) - DayNumber(*y)));
+// The record field behind sub-item p: the birthday sits between FirstName and Street.
+const TextField& FieldOfSubItem(int p) {
+    return kTextFields[static_cast<std::size_t>(p < kBirthdaySubItem ? p : p - 1)];
 }
 
 }  // namespace
 
-AddressRow MakeAddressRow(std::size_t recordIndex, const AddressRecord& record,
-                          const ShortDateFormatter& dates) {
-    AddressRow row;
-    row.texts = {std::to_string(recordIndex + 1),
-                 record.LastName,
-                 record.FirstName,
-                 dates.Text(record.Birthday),
-                 record.Street,
-                 record.Zip,
-                 record.City,
-                 record.Country,
-                 record.Phone,
-                 record.Fax,
-                 record.Mobile,
-                 record.Email,
-                 record.Url};
-    row.birthday = record.Birthday;
-    return row;
-}
-
-int CompareLastNames(const std::string& a, const std::string& b) {
+int CompareLastNames(std::string_view a, std::string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
         const unsigned char x = AsciiUpper(static_cast<unsigned char>(a[i]));
@@ -59,41 +36,155 @@ int CompareLastNames(const std::string& a, const std::string& b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-void AddressList::Rebuild(DataFile& file, const RegionalSettings& settings) {
-    rows_.clear();
-    const ShortDateFormatter dates(settings);
-    file.ScanRecords([&](std::size_t index, const AddressRecord& record) {
-        rows_.push_back(MakeAddressRow(index, record, dates));
-    });
-    // Equal last names keep their file order, so a rebuild always looks the same.
-    std::stable_sort(rows_.begin(), rows_.end(), [](const AddressRow& a, const AddressRow& b) {
-        return CompareLastNames(a.Text(0), b.Text(0)) < 0;
+std::string_view AddressList::Field(std::uint32_t record, int p) const {
+    const TextField& field = FieldOfSubItem(p);
+    const std::byte* at = records_.data() + std::size_t{record} * kRecordSize + field.offset;
+    // A length byte above the field's capacity (a damaged file) reads as the capacity.
+    const std::size_t length = std::min(static_cast<std::size_t>(*at), field.capacity);
+    return {reinterpret_cast<const char*>(at + 1), length};
+}
+
+double AddressList::Birthday(std::uint32_t record) const {
+    double value = 0;
+    std::memcpy(&value, records_.data() + std::size_t{record} * kRecordSize + kBirthdayOffset,
+                sizeof value);
+    return value;
+}
+
+std::string AddressList::Text(std::size_t row, int p) const {
+    if (row >= order_.size() || p < -1 || p > kAddressListColumns - 1)
+        return {};
+    const std::uint32_t record = order_[row];
+    if (p == -1)
+        return std::to_string(std::size_t{record} + 1);
+    if (p == kBirthdaySubItem)
+        return dates_ ? dates_->Text(Birthday(record)) : std::string();
+    return std::string(Field(record, p));
+}
+
+void AddressList::Clear() {
+    records_.clear();
+    order_.clear();
+}
+
+template <class Key>
+void AddressList::SortBy(const std::vector<Key>& keys, bool descending) {
+    std::stable_sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return descending ? keys[b] < keys[a] : keys[a] < keys[b];
     });
 }
 
+void AddressList::Rebuild(DataFile& file, const RegionalSettings& settings) {
+    Clear();
+    dates_.emplace(settings);
+    auto fileOrder = [this] {
+        order_.resize(Records());
+        std::iota(order_.begin(), order_.end(), std::uint32_t{0});
+    };
+    try {
+        file.ReadWholeRecords(records_);
+    } catch (const EInOutError&) {
+        fileOrder();
+        throw;
+    }
+    fileOrder();
+    // The last names upper-cased once, so that the sort compares plain bytes.
+    std::vector<char> upper(Records() * kTextFields[0].capacity);
+    std::vector<std::string_view> keys(Records());
+    for (std::uint32_t record = 0; record < Records(); ++record) {
+        const std::string_view name = Field(record, 0);
+        char* key = upper.data() + std::size_t{record} * kTextFields[0].capacity;
+        std::transform(name.begin(), name.end(), key, [](char c) {
+            return static_cast<char>(AsciiUpper(static_cast<unsigned char>(c)));
+        });
+        keys[record] = {key, name.size()};
+    }
+    // Equal last names keep their file order, so a rebuild always looks the same.
+    SortBy(keys, /*descending=*/false);
+}
+
 long AddressList::RecordIndexOfRow(long row) const {
-    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= order_.size())
         return -1;
-    const std::string& caption = rows_[static_cast<std::size_t>(row)].Caption();
-    long number = 0;
-    const auto [end, error] =
-        std::from_chars(caption.data(), caption.data() + caption.size(), number);
-    return error == std::errc() && end == caption.data() + caption.size() ? number - 1 : -1;
+    return static_cast<long>(order_[static_cast<std::size_t>(row)]);
+}
+
+std::vector<std::uint32_t> AddressList::TextRanks(int p, const RegionalSettings& settings) const {
+    // Each distinct text is compared once: a column of cities holds far fewer texts than
+    // rows. The record numbers are made as the column shows them.
+    std::vector<std::string> numbers;
+    if (p == -1) {
+        numbers.reserve(Records());
+        for (std::size_t record = 0; record < Records(); ++record)
+            numbers.push_back(std::to_string(record + 1));
+    }
+    auto textOf = [&](std::uint32_t record) -> std::string_view {
+        return p == -1 ? std::string_view(numbers[record]) : Field(record, p);
+    };
+    std::unordered_map<std::string_view, std::uint32_t> distinctIndex;
+    distinctIndex.reserve(Records());
+    std::vector<std::string_view> distinct;
+    std::vector<std::uint32_t> textIndex(Records());
+    for (std::uint32_t record = 0; record < Records(); ++record) {
+        const auto [at, added] =
+            distinctIndex.emplace(textOf(record), static_cast<std::uint32_t>(distinct.size()));
+        if (added)
+            distinct.push_back(textOf(record));
+        textIndex[record] = at->second;
+    }
+
+    std::vector<std::string> keys;
+    keys.reserve(distinct.size());
+    for (const std::string_view text : distinct) {
+        std::optional<std::string> key = settings.SortKey(text);
+        if (!key) {
+            keys.clear();
+            break;
+        }
+        keys.push_back(std::move(*key));
+    }
+    const bool byKeys = keys.size() == distinct.size();
+    auto compare = [&](std::uint32_t a, std::uint32_t b) {
+        return byKeys ? keys[a].compare(keys[b]) : settings.CompareText(distinct[a], distinct[b]);
+    };
+    std::vector<std::uint32_t> sorted(distinct.size());
+    std::iota(sorted.begin(), sorted.end(), std::uint32_t{0});
+    std::sort(sorted.begin(), sorted.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return compare(a, b) < 0; });
+    // Texts the comparison calls equal share a rank, so their rows keep their order.
+    std::vector<std::uint32_t> rankOfText(distinct.size());
+    std::uint32_t rank = 0;
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        if (i > 0 && compare(sorted[i - 1], sorted[i]) != 0)
+            ++rank;
+        rankOfText[sorted[i]] = rank;
+    }
+    std::vector<std::uint32_t> ranks(Records());
+    for (std::size_t record = 0; record < Records(); ++record)
+        ranks[record] = rankOfText[textIndex[record]];
+    return ranks;
+}
+
+std::vector<std::int64_t> AddressList::DateKeys() const {
+    // Birthdays without a usable date sort before every date.
+    std::vector<std::int64_t> keys(Records(), std::numeric_limits<std::int64_t>::min());
+    for (std::uint32_t record = 0; record < Records(); ++record) {
+        if (const auto date = DateFromValue(Birthday(record)))
+            keys[record] = DayNumber(*date);
+    }
+    return keys;
 }
 
 void AddressList::SortByColumn(int column, const RegionalSettings& settings) {
     if (column < 0 || column > kAddressListColumns)
         return;
-    const int p = column - 1;
     const bool descending = sortDescending_[static_cast<std::size_t>(column)];
     sortMode_ = column == kBirthdayColumn ? SortMode::kDate : SortMode::kText;
-    auto compare = [&](const AddressRow& a, const AddressRow& b) {
-        const int result = sortMode_ == SortMode::kDate
-                               ? CompareDates(a.birthday, b.birthday)
-                               : Sign(settings.CompareText(a.Text(p), b.Text(p)));
-        return (descending ? -result : result) < 0;
-    };
-    std::stable_sort(rows_.begin(), rows_.end(), compare);
+    if (sortMode_ == SortMode::kDate) {
+        SortBy(DateKeys(), descending);
+    } else {
+        SortBy(TextRanks(column - 1, settings), descending);
+    }
     sortDescending_[static_cast<std::size_t>(column)] = !descending;
 }
 

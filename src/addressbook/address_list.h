@@ -1,11 +1,15 @@
 // The rows of the main window's address list and their orders. The list view shows these
-// rows in owner-data mode, so a rebuild or a sort of 100,000 rows is a vector operation,
-// not 100,000 window messages.
+// rows in owner-data mode and asks for the texts of the rows on the screen only, so the
+// list keeps the records as read from the file and makes a cell's text when it is asked
+// for: a rebuild of 100,000 rows is one read and one sort, not 1.3 million strings.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "addressbook/address_record.h"
@@ -19,43 +23,34 @@ namespace natalo {
 inline constexpr int kAddressListColumns = 12;
 inline constexpr int kBirthdayColumn = 3;
 
-struct AddressRow {
-    // [0] the record number (1-based) as decimal text, [1..12] LastName, FirstName, the
-    // birthday as short date text, Street, Zip, City, Country, Phone, Fax, Mobile, Email, Url.
-    std::array<std::string, 13> texts;
-    double birthday = 0;
-
-    const std::string& Caption() const { return texts[0]; }
-    // The text of sub-item p (0-based), or the caption for p = -1.
-    const std::string& Text(int p) const { return texts[static_cast<std::size_t>(p + 1)]; }
-};
-
-AddressRow MakeAddressRow(std::size_t recordIndex, const AddressRecord& record,
-                          const ShortDateFormatter& dates);
-
 // The default order: last names upper-cased in ASCII only, then compared byte by byte as
 // unsigned values, a prefix first. Returns -1, 0 or 1.
-int CompareLastNames(const std::string& a, const std::string& b);
+int CompareLastNames(std::string_view a, std::string_view b);
 
 enum class SortMode { kText, kDate };
 
 class AddressList {
   public:
-    const std::vector<AddressRow>& Rows() const { return rows_; }
-    std::size_t Size() const { return rows_.size(); }
+    std::size_t Size() const { return order_.size(); }
 
-    // Reads every record from the file into rows, then sorts them in the default order.
-    // When the scan fails part way, the rows read so far stay, unsorted, and the error
+    // The text of a row's sub-item p: -1 the record number (1-based) as decimal text, then
+    // 0 LastName, 1 FirstName, 2 the birthday as short date text, 3 Street, 4 Zip, 5 City,
+    // 6 Country, 7 Phone, 8 Fax, 9 Mobile, 10 Email, 11 Url. Empty for no such cell.
+    std::string Text(std::size_t row, int p) const;
+
+    // Reads every record from the file, then sorts the rows in the default order. When
+    // the file ends in a partial record, the whole records stay, unsorted, and the error
     // goes on to the caller.
     void Rebuild(DataFile& file, const RegionalSettings& settings);
-    void Clear() { rows_.clear(); }
+    void Clear();
 
     // The 0-based record index behind a row, or -1 for no such row.
     long RecordIndexOfRow(long row) const;
 
     // Sorts by a column (0 = record number ... 11 = email) and flips that column's
-    // direction for the next click. Text columns compare with the locale's comparison;
-    // the birthday column compares the dates.
+    // direction for the next click. Text columns come out in exactly the order of the
+    // locale's comparison, rows of equal texts keeping their order; the birthday column
+    // compares the dates.
     void SortByColumn(int column, const RegionalSettings& settings);
 
     SortMode Mode() const { return sortMode_; }
@@ -64,7 +59,23 @@ class AddressList {
     }
 
   private:
-    std::vector<AddressRow> rows_;
+    std::size_t Records() const { return records_.size() / kRecordSize; }
+    // A text field of a record as stored in it (sub-item p, not the birthday).
+    std::string_view Field(std::uint32_t record, int p) const;
+    double Birthday(std::uint32_t record) const;
+    // One rank per record for the texts of sub-item p: equal texts share a rank, and the
+    // ranks ascend in the order of the locale's comparison.
+    std::vector<std::uint32_t> TextRanks(int p, const RegionalSettings& settings) const;
+    std::vector<std::int64_t> DateKeys() const;
+    template <class Key>
+    void SortBy(const std::vector<Key>& keys, bool descending);
+
+    // The whole records as the file holds them, record i at i * kRecordSize.
+    std::vector<std::byte> records_;
+    // The record shown in each row.
+    std::vector<std::uint32_t> order_;
+    // The user's date format as the last rebuild read it.
+    std::optional<ShortDateFormatter> dates_;
     SortMode sortMode_ = SortMode::kText;
     // One direction per column, kept for the whole run, also across rebuilds.
     std::array<bool, kAddressListColumns + 1> sortDescending_{};

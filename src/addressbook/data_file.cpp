@@ -27,12 +27,36 @@ File& DataFile::OpenFile() {
     return *file_;
 }
 
+File& DataFile::WritableFile() {
+    File& file = OpenFile();
+    if (readOnly_)
+        throw EInOutError(kIoAccessDenied);
+    return file;
+}
+
+std::unique_ptr<File> DataFile::OpenExisting() {
+    if (readOnly_)
+        return fileSystem_.Open(path_, OpenMode::kReadOnly);
+    try {
+        return fileSystem_.Open(path_, OpenMode::kExisting);
+    } catch (const EInOutError& error) {
+        // A read-only file, or one in a folder without write rights: still worth showing.
+        if (error.ErrorCode() != kIoAccessDenied)
+            throw;
+    }
+    std::unique_ptr<File> file = fileSystem_.Open(path_, OpenMode::kReadOnly);
+    readOnly_ = true;
+    return file;
+}
+
 void DataFile::OpenDataFile() {
     file_.reset();
     position_ = 0;
+    readOnly_ = false;
+    RemoveScratchFile();
     if (fileSystem_.Exists(path_)) {
-        file_ = fileSystem_.Open(path_, OpenMode::kExisting);
-        if (RecordCount() > 0)
+        file_ = OpenExisting();
+        if (readOnly_ || file_->Size() > 0)
             return;
         file_.reset();
     }
@@ -42,7 +66,7 @@ void DataFile::OpenDataFile() {
 void DataFile::ResetOpenFile() {
     file_.reset();
     position_ = 0;
-    file_ = fileSystem_.Open(path_, OpenMode::kExisting);
+    file_ = OpenExisting();
 }
 
 std::size_t DataFile::RecordCount() {
@@ -96,26 +120,100 @@ void DataFile::ScanRecords(const RecordVisitor& visit) {
     }
 }
 
+void DataFile::ReadWholeRecords(std::vector<std::byte>& records) {
+    Seek(0);
+    const std::uint64_t size = OpenFile().Size();
+    records.resize(static_cast<std::size_t>(size));
+    const std::size_t read = OpenFile().ReadAt(0, records);
+    // A partial record at the end, or a file that shrank while it was read.
+    const std::size_t whole = read / kRecordSize;
+    records.resize(whole * kRecordSize);
+    position_ = whole;
+    if (read != size || whole * kRecordSize != size)
+        throw EInOutError(kIoReadPastEnd);
+}
+
 void DataFile::WriteRecord(long index, const AddressRecord& record) {
-    const std::size_t target = index < 0 ? RecordCount() : static_cast<std::size_t>(index);
+    File& file = WritableFile();
+    const bool append = index < 0;
+    const std::size_t target = append ? RecordCount() : static_cast<std::size_t>(index);
     Seek(target);
-    WriteExactly(ByteOffset(target), EncodeRecord(record));
+    try {
+        WriteExactly(ByteOffset(target), EncodeRecord(record));
+    } catch (const EInOutError&) {
+        // A partial record at the end would make every later scan fail.
+        if (append) {
+            try {
+                file.Truncate(ByteOffset(target));
+            } catch (const EInOutError&) {
+                // The first failure is the one to report; the scan reports the tail.
+            }
+        }
+        throw;
+    }
     position_ = target + 1;
 }
 
 void DataFile::DeleteRecord(std::size_t index) {
+    File& file = WritableFile();
     const std::size_t count = RecordCount();
-    if (index < count) {
-        std::vector<std::byte> block;
-        for (std::size_t from = index + 1; from < count; from += kRecordsPerBlock) {
-            const std::size_t records = std::min(kRecordsPerBlock, count - from);
-            block.resize(records * kRecordSize);
-            ReadExactly(ByteOffset(from), block);
-            WriteExactly(ByteOffset(from - 1), block);
-        }
-        OpenFile().Truncate(ByteOffset(count - 1));
+    if (index + 1 < count) {
+        WriteScratchWithout(index, count);
+        PutScratchInPlace();
+    } else if (index < count) {
+        // Cutting off the last record is a single change of the file's length.
+        file.Truncate(ByteOffset(count - 1));
     }
     ResetOpenFile();
+}
+
+void DataFile::WriteScratchWithout(std::size_t index, std::size_t count) {
+    try {
+        const std::unique_ptr<File> scratch = fileSystem_.Open(ScratchPath(), OpenMode::kCreate);
+        std::vector<std::byte> block;
+        std::uint64_t written = 0;
+        auto copy = [&](std::size_t from, std::size_t to) {
+            for (std::size_t first = from; first < to; first += kRecordsPerBlock) {
+                block.resize(std::min(kRecordsPerBlock, to - first) * kRecordSize);
+                ReadExactly(ByteOffset(first), block);
+                if (scratch->WriteAt(written, block) != block.size())
+                    throw EInOutError(kIoDiskFull);
+                written += block.size();
+            }
+        };
+        copy(0, index);
+        copy(index + 1, count);
+        scratch->Flush();
+    } catch (...) {
+        RemoveScratchFile();
+        throw;
+    }
+}
+
+void DataFile::PutScratchInPlace() {
+    // Closed first: a rename over a file that no handle holds is one step on every
+    // Windows file system.
+    file_.reset();
+    try {
+        fileSystem_.Replace(path_, ScratchPath());
+    } catch (const EInOutError&) {
+        RemoveScratchFile();
+        try {
+            ResetOpenFile();
+        } catch (const EInOutError&) {
+            // The replacement's failure is the one to report; a file that cannot be
+            // reopened reports itself at the next access.
+        }
+        throw;
+    }
+}
+
+void DataFile::RemoveScratchFile() noexcept {
+    try {
+        fileSystem_.Remove(ScratchPath());
+    } catch (...) {
+        // Harmless where it is: the next deletion writes it anew, the next start removes it.
+    }
 }
 
 }  // namespace natalo

@@ -1,6 +1,9 @@
 // The address book's data file "data.dat": a plain sequence of 368-byte records, no
 // header. One instance holds the program's one open handle for the whole run; every
 // change is followed by closing and reopening the file, which is what makes it durable.
+// No failure and no crash leaves a record half written or twice in the file: an append
+// that fails is cut back, and a deletion writes the new file beside the old one and puts
+// it in its place in one step.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "addressbook/address_record.h"
 #include "platform/file_system.h"
@@ -20,9 +24,17 @@ class DataFile {
     DataFile(FileSystem& fileSystem, std::string directory);
 
     const std::string& Path() const { return path_; }
+    // Where a deletion writes the records that stay, beside the data file.
+    std::string ScratchPath() const { return path_ + ".tmp"; }
     bool IsOpen() const { return file_ != nullptr; }
+    // The file could only be opened for reading: every change fails with "access denied"
+    // and leaves the file alone.
+    bool IsReadOnly() const { return readOnly_; }
 
-    // Opens the file, or creates it when it is missing or holds no whole record.
+    // Removes a scratch file that an interrupted deletion left, then opens the file for
+    // reading and writing, or for reading only when writing is refused; a missing or
+    // empty file is created anew. A file shorter than a record is kept: the scan reports
+    // its partial record and the next append writes over it.
     void OpenDataFile();
     // Closes the file and opens it again, positioned at record 0.
     void ResetOpenFile();
@@ -37,27 +49,41 @@ class DataFile {
     // Reads the record at the index; the position is then index + 1.
     AddressRecord ReadRecord(std::size_t index);
 
-    using RecordVisitor = std::function<void(std::size_t index, const AddressRecord&)>;
+    // The record is the visitor's to keep (it may move it away).
+    using RecordVisitor = std::function<void(std::size_t index, AddressRecord&&)>;
     // Reads every record from record 0 in file order; a partial tail after the last
     // whole record fails with "read past the end" once the whole records were visited.
     void ScanRecords(const RecordVisitor& visit);
 
+    // The bytes of every whole record from record 0, read in one go, into `records`.
+    // A partial tail fails with "read past the end" once the whole records are there.
+    void ReadWholeRecords(std::vector<std::byte>& records);
+
     // Writes the record at the index, or after the last whole record when the index is
-    // negative. Does not reopen the file.
+    // negative. An append that fails part way (a full disk) cuts the file back to its
+    // last whole record before the error goes on. Does not reopen the file.
     void WriteRecord(long index, const AddressRecord& record);
 
-    // Removes the record at the index: the records behind it move down in large blocks
-    // and the file shrinks by one record; then the file is reopened.
+    // Removes the record at the index, then reopens the file. The records that stay are
+    // written to the scratch file, which is flushed to the disk and then takes the data
+    // file's place in one step; the last record is simply cut off. When anything fails,
+    // the data file keeps every record and the scratch file is removed.
     void DeleteRecord(std::size_t index);
 
   private:
     File& OpenFile();
+    File& WritableFile();
+    std::unique_ptr<File> OpenExisting();
     void ReadExactly(std::uint64_t offset, std::span<std::byte> data);
     void WriteExactly(std::uint64_t offset, std::span<const std::byte> data);
+    void WriteScratchWithout(std::size_t index, std::size_t count);
+    void PutScratchInPlace();
+    void RemoveScratchFile() noexcept;
 
     FileSystem& fileSystem_;
     std::string path_;
     std::unique_ptr<File> file_;
+    bool readOnly_ = false;
     std::size_t position_ = 0;
 };
 

@@ -8,6 +8,7 @@
 #include "addressbook/tray_menu.h"
 #include "platform/date_format.h"
 #include "ui/application.h"
+#include "ui/message_dialog.h"
 
 namespace natalo {
 namespace {
@@ -131,11 +132,9 @@ TInput::TInput(const Environment& environment)
     for (const ColumnSpec& column : kColumns)
         lvHeaders_.AddColumn(column.caption, column.width);
     lvHeaders_.SetTextCallback([this](int row, int column) -> std::string {
-        if (row < 0 || static_cast<std::size_t>(row) >= list_.Size())
+        if (row < 0)
             return {};
-        if (column < 0 || column > kAddressListColumns)
-            return {};
-        return list_.Rows()[static_cast<std::size_t>(row)].Text(column - 1);
+        return list_.Text(static_cast<std::size_t>(row), column - 1);
     });
     lvHeaders_.OnClick([this](int) { DetailsClick(); });
     lvHeaders_.OnDoubleClick([this](int) { ChangeClick(); });
@@ -203,6 +202,11 @@ void TInput::FormCreate() {
     SetInitialDetails();
     ReadAutostartState();
     dataFile_.OpenDataFile();
+    // Said once; every refused change then says "Dateizugriff verweigert." itself.
+    if (dataFile_.IsReadOnly()) {
+        ui::ShowMessage("Information", "The address book in " + environment_.dataDirectory +
+                                           " can only be read. Changes cannot be saved.");
+    }
     RefreshList();
 }
 
@@ -294,7 +298,7 @@ int TInput::FindLastName(const std::string& typed, int start) const {
         return -1;
     for (std::size_t step = 0; step < rows; ++step) {
         const std::size_t row = (static_cast<std::size_t>(start) + step) % rows;
-        if (StartsWithIgnoringCase(list_.Rows()[row].Text(0), typed))
+        if (StartsWithIgnoringCase(list_.Text(row, 0), typed))
             return static_cast<int>(row);
     }
     return -1;

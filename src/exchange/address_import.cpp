@@ -1,5 +1,7 @@
 #include "exchange/address_import.h"
 
+#include <vector>
+
 #include "exchange/import_line.h"
 #include "platform/date_parse.h"
 #include "platform/io_error.h"
@@ -11,19 +13,49 @@ void PrepareImport(AddressBook& book) {
     book.Data().SeekEnd();
 }
 
-std::size_t ImportAddresses(std::string_view text, AddressBook& book,
-                            const RegionalSettings& settings, const CivilDate& today) {
+bool ImportAddresses(std::string_view text, AddressBook& book, const RegionalSettings& settings,
+                     const CivilDate& today, ImportProgress& progress, const ImportGoOn& goOn) {
     const ShortDateParser dates(settings, today);
-    std::size_t saved = 0;
-    for (const std::string_view line : NonEmptyLines(text)) {
+    const std::vector<std::string_view> lines = NonEmptyLines(text);
+    auto startOf = [&](std::size_t line) {
+        return line < lines.size() ? static_cast<std::size_t>(lines[line].data() - text.data())
+                                   : text.size();
+    };
+    progress = {lines.size(), 0, startOf(0)};
+    for (const std::string_view line : lines) {
+        if (goOn && !goOn(progress))
+            return false;
         book.Pending = PendingAddressFromLine(line, dates);
         // Rebuilding the list after every record would make a long import quadratic;
         // the dialog's close handler rebuilds it once.
         book.RefreshAfterSave = false;
-        book.Save();
-        ++saved;
+        const std::size_t writtenBefore = book.RecordsWritten();
+        try {
+            book.Save();
+        } catch (...) {
+            if (book.RecordsWritten() != writtenBefore)
+                progress.restStart = startOf(++progress.saved);
+            throw;
+        }
+        progress.restStart = startOf(++progress.saved);
     }
-    return saved;
+    return true;
+}
+
+std::size_t ImportAddresses(std::string_view text, AddressBook& book,
+                            const RegionalSettings& settings, const CivilDate& today) {
+    ImportProgress progress;
+    ImportAddresses(text, book, settings, today, progress, {});
+    return progress.saved;
+}
+
+std::string LinesDoneText(std::size_t done, std::size_t total, std::string_view what) {
+    return std::to_string(done) + " von " + std::to_string(total) + " Zeilen " + std::string(what) +
+           ".";
+}
+
+std::string SavedLinesText(const ImportProgress& progress) {
+    return LinesDoneText(progress.saved, progress.lines, "gespeichert");
 }
 
 std::string ReadImportFileBytes(FileSystem& fileSystem, const std::string& path) {

@@ -27,6 +27,29 @@ std::size_t PieceLength(std::string_view text) {
     return end > 0 ? end : kPieceSize;
 }
 
+bool IsHighSurrogate(wchar_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(wchar_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// No ANSI code page holds a character beyond the 16-bit range (an emoji, say); converted
+// as its two halves it would become "??". One "?" stands for it instead.
+void ReplaceSurrogatePairs(std::vector<wchar_t>& wide) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        if (IsHighSurrogate(wide[i]) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) {
+            wide[kept++] = L'?';
+            ++i;
+        } else {
+            wide[kept++] = wide[i];
+        }
+    }
+    wide.resize(kept);
+}
+
 void AppendConverted(std::string_view piece, std::string& out) {
     if (piece.empty())
         return;
@@ -36,13 +59,15 @@ void AppendConverted(std::string_view piece, std::string& out) {
     const int wideLength = ::MultiByteToWideChar(CP_UTF8, 0, piece.data(), pieceLength, nullptr, 0);
     std::vector<wchar_t> wide(static_cast<std::size_t>(wideLength));
     ::MultiByteToWideChar(CP_UTF8, 0, piece.data(), pieceLength, wide.data(), wideLength);
+    ReplaceSurrogatePairs(wide);
+    const int units = static_cast<int>(wide.size());
     // No "best fit": a character the code page lacks becomes "?", not a look-alike
     // letter that would silently change a name.
-    const int ansiLength = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
-                                                 wideLength, nullptr, 0, "?", nullptr);
+    const int ansiLength = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), units,
+                                                 nullptr, 0, "?", nullptr);
     const std::size_t start = out.size();
     out.resize(start + static_cast<std::size_t>(ansiLength));
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, out.data() + start,
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), units, out.data() + start,
                           ansiLength, "?", nullptr);
 }
 

@@ -3,6 +3,7 @@
 // implementation reads GetLocaleInfoA and calls lstrcmpA; tests pass fixed values.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,13 @@ class RegionalSettings {
     virtual std::string DayName(int dayOfWeek) const = 0;
     // Locale-aware comparison of two texts (negative, zero or positive), as lstrcmpA.
     virtual int CompareText(std::string_view a, std::string_view b) const = 0;
+    // A key whose byte order (unsigned, a key that starts another first) is exactly the
+    // order CompareText gives, made once per text to sort many of them quickly. None when
+    // there is no such key: then sorting compares the texts themselves.
+    virtual std::optional<std::string> SortKey(std::string_view text) const {
+        (void)text;
+        return std::nullopt;
+    }
 };
 
 }  // namespace natalo

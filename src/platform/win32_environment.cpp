@@ -64,6 +64,34 @@ int Win32RegionalSettings::CompareText(std::string_view a, std::string_view b) c
     return ::lstrcmpA(left.c_str(), right.c_str());
 }
 
+std::optional<std::string> Win32RegionalSettings::SortKey(std::string_view text) const {
+    // lstrcmpA reads up to the first NUL, converts with the ANSI code page and compares in
+    // the thread's locale without flags: the key is made from the same.
+    text = text.substr(0, text.find('\0'));
+    const int length = static_cast<int>(text.size());
+    std::wstring wide(text.size(), L'\0');
+    if (length > 0) {
+        const int units =
+            ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), length);
+        if (units <= 0)
+            return std::nullopt;
+        wide.resize(static_cast<std::size_t>(units));
+    }
+    // Terminated (-1): the empty text has a key too.
+    const LCID locale = ::GetThreadLocale();
+    const int size = ::LCMapStringW(locale, LCMAP_SORTKEY, wide.c_str(), -1, nullptr, 0);
+    if (size <= 0)
+        return std::nullopt;
+    std::string key(static_cast<std::size_t>(size), '\0');
+    // The key is bytes, though the call takes a wide-character buffer.
+    if (::LCMapStringW(locale, LCMAP_SORTKEY, wide.c_str(), -1,
+                       reinterpret_cast<LPWSTR>(key.data()), size) != size) {
+        return std::nullopt;
+    }
+    key.pop_back();  // its terminating zero
+    return key;
+}
+
 void Win32Shell::Open(const std::string& address) {
     ::ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

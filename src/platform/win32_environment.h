@@ -27,6 +27,8 @@ class Win32RegionalSettings : public RegionalSettings {
     std::string AbbreviatedMonthName(int month) const override;
     std::string MonthName(int month) const override;
     int CompareText(std::string_view a, std::string_view b) const override;
+    // LCMapStringW's sort key in the locale and with the flags lstrcmpA compares with.
+    std::optional<std::string> SortKey(std::string_view text) const override;
 };
 
 // ShellExecuteA with the verb "open".

@@ -76,6 +76,11 @@ class Win32File : public File {
         }
     }
 
+    void Flush() override {
+        if (!::FlushFileBuffers(handle_.get()))
+            ThrowLastIoError();
+    }
+
   private:
     UniqueFile handle_;
 };
@@ -95,11 +100,39 @@ bool Win32FileSystem::Exists(const std::string& path) {
 std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, OpenMode mode) {
     const DWORD access = mode == OpenMode::kReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     const DWORD disposition = mode == OpenMode::kCreate ? CREATE_ALWAYS : OPEN_EXISTING;
-    UniqueFile handle(::CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Sharing deletion lets a new data file take the place of one that is open.
+    constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    UniqueFile handle(::CreateFileA(path.c_str(), access, kShare, nullptr, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle)
         ThrowLastIoError();
     return std::make_unique<Win32File>(std::move(handle));
+}
+
+void Win32FileSystem::Replace(const std::string& replaced, const std::string& replacement) {
+    // The new file keeps what the user set on the old one (hidden, say).
+    const DWORD attributes = ::GetFileAttributesA(replaced.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        ::SetFileAttributesA(replacement.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    // A rename over the old file: one step for the file system.
+    if (::MoveFileExA(replacement.c_str(), replaced.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return;
+    }
+    // A rename over a file that another handle holds open is refused; ReplaceFileA takes
+    // its place all the same when that handle shares deletion.
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)
+        ThrowLastIoError();
+    if (!::ReplaceFileA(replaced.c_str(), replacement.c_str(), nullptr,
+                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        ThrowLastIoError();
+    }
+}
+
+void Win32FileSystem::Remove(const std::string& path) {
+    if (!::DeleteFileA(path.c_str()) && ::GetLastError() != ERROR_FILE_NOT_FOUND)
+        ThrowLastIoError();
 }
 
 }  // namespace natalo

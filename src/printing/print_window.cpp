@@ -3,7 +3,6 @@
 
 #include "printing/birthday_printout.h"
 #include "ui/application.h"
-#include "ui/wait_cursor.h"
 
 namespace natalo {
 namespace {

@@ -36,9 +36,12 @@ struct ScheduleEntry {
     std::string displayName;
 };
 
+// Day keys run from 101 (1 January) to 1231 (31 December).
+constexpr std::size_t kDayKeys = 1232;
+
 std::vector<ScheduleEntry> EntriesInCalendarOrder(std::span<const AddressRecord> records) {
-    std::vector<ScheduleEntry> entries;
-    entries.reserve(records.size());
+    std::vector<ScheduleEntry> inFileOrder;
+    inFileOrder.reserve(records.size());
     for (const AddressRecord& record : records) {
         const auto birth = DateFromValue(record.Birthday);
         if (!birth)
@@ -46,12 +49,18 @@ std::vector<ScheduleEntry> EntriesInCalendarOrder(std::span<const AddressRecord>
         std::string name = record.FirstName + " " + record.LastName;
         if (name.size() > kMostDisplayNameLength)
             name.resize(kMostDisplayNameLength);
-        entries.push_back({&record, *birth, DayKey(*birth), std::move(name)});
+        inFileOrder.push_back({&record, *birth, DayKey(*birth), std::move(name)});
     }
-    // Stable, so that people sharing a day keep the order of the data file.
-    std::stable_sort(
-        entries.begin(), entries.end(),
-        [](const ScheduleEntry& a, const ScheduleEntry& b) { return a.dayKey < b.dayKey; });
+    // Sorted by counting the people of each day: one pass for any number of people, and
+    // people sharing a day keep the order of the data file.
+    std::vector<std::size_t> next(kDayKeys + 1, 0);
+    for (const ScheduleEntry& entry : inFileOrder)
+        ++next[static_cast<std::size_t>(entry.dayKey) + 1];
+    for (std::size_t key = 1; key < next.size(); ++key)
+        next[key] += next[key - 1];
+    std::vector<ScheduleEntry> entries(inFileOrder.size());
+    for (ScheduleEntry& entry : inFileOrder)
+        entries[next[static_cast<std::size_t>(entry.dayKey)]++] = std::move(entry);
     return entries;
 }
 
@@ -70,7 +79,7 @@ class ScheduleBuilder {
         result_.printList.reserve(entries.size() * 2);
 
         for (const ScheduleEntry& entry : entries) {
-            result_.printList.push_back(FormatDate(entry.birth, patterns_.dayMonth, settings_));
+            result_.printList.push_back(DayMonthText(entry));
             result_.printList.push_back(entry.displayName);
             if (entry.dayKey >= todayKey_ && cursor_ < kPlacementLimit) {
                 Place(entry, SchedulePass::ThisYear);
@@ -130,6 +139,18 @@ class ScheduleBuilder {
         previousDayKey_ = entry.dayKey;
     }
 
+    // The day and month of a birthday as the print list shows it. Most pictures hold only
+    // the day and the month, so the text is made once per day of the year; one with the
+    // weekday depends on the year of birth as well.
+    std::string DayMonthText(const ScheduleEntry& entry) {
+        if (!dayMonthDependsOnDayAlone_)
+            return FormatDate(entry.birth, patterns_.dayMonth, settings_);
+        std::optional<std::string>& text = dayMonthTexts_[static_cast<std::size_t>(entry.dayKey)];
+        if (!text)
+            text = FormatDate(entry.birth, patterns_.dayMonth, settings_);
+        return *text;
+    }
+
     // The latest birthday before today first.
     void AddRecentRows(std::vector<const ScheduleEntry*> earlier) {
         std::stable_sort(
@@ -174,6 +195,10 @@ class ScheduleBuilder {
     const RegionalSettings& settings_;
     const DatePatterns patterns_;
     const std::string_view installationId_;
+    const bool dayMonthDependsOnDayAlone_ = patterns_.dayMonth.find("ddd") == std::string::npos &&
+                                            patterns_.dayMonth.find('y') == std::string::npos;
+    std::vector<std::optional<std::string>> dayMonthTexts_ =
+        std::vector<std::optional<std::string>>(kDayKeys);
 
     int cursor_ = kFirstCursor;
     int recentCursor_ = kFirstRecentCursor;

@@ -117,8 +117,9 @@ void TfrmDisp::BuildSchedule() {
 
     const std::size_t remembered = data.Position();
     std::vector<AddressRecord> records;
+    records.reserve(data.RecordCount());
     data.ScanRecords(
-        [&records](std::size_t, const AddressRecord& record) { records.push_back(record); });
+        [&records](std::size_t, AddressRecord&& record) { records.push_back(std::move(record)); });
     data.Seek(remembered);
 
     const BirthdaySchedule schedule = BuildBirthdaySchedule(

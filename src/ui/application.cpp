@@ -130,4 +130,13 @@ void Application::RemoveForm(Form& form) {
         mainForm_ = nullptr;
 }
 
+WaitCursor::WaitCursor() : previous_(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {
+    ++App().busy_;
+}
+
+WaitCursor::~WaitCursor() {
+    --App().busy_;
+    ::SetCursor(previous_);
+}
+
 }  // namespace natalo::ui

@@ -71,12 +71,16 @@ class Application {
         }
     }
 
+    // True while a WaitCursor lives: the program's forms then show the wait cursor.
+    bool Busy() const { return busy_ > 0; }
+
     // Forms register themselves; the first one becomes the main form.
     void AddForm(Form& form);
     void RemoveForm(Form& form);
     const std::vector<Form*>& Forms() const { return forms_; }
 
   private:
+    friend class WaitCursor;
     void ShowErrorText(const std::string& text) noexcept;
     void Dispatch(MSG& message);
 
@@ -87,6 +91,20 @@ class Application {
     Form* mainForm_ = nullptr;
     std::vector<Form*> forms_;
     std::function<void(const std::string&)> exceptionSink_;
+    int busy_ = 0;
+};
+
+// The wait cursor over the program's windows while it lives, also when the work in between
+// lets messages through (each mouse move would otherwise bring back the window's own).
+class WaitCursor {
+  public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+  private:
+    HCURSOR previous_;
 };
 
 // The application object of the process.

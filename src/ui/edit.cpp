@@ -4,6 +4,9 @@ namespace natalo::ui {
 namespace {
 
 constexpr size_t kUnlimited = 0x7FFFFFFE;
+// A position beyond any text: the control takes it as the end (cheaper than asking for
+// the length, which converts the whole text).
+constexpr LPARAM kTextEnd = 0x7FFFFFFF;
 
 DWORD MemoStyle(Memo::ScrollBars scrollBars, bool wordWrap) {
     DWORD style = ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
@@ -95,6 +98,25 @@ void Memo::AppendLine(const std::string& line) {
     ::SendMessageA(Handle(), EM_SETSEL, length, length);
     std::string text = line + "\r\n";
     ::SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Memo::AppendText(std::string_view text) {
+    const std::string piece(text);  // the control wants it terminated
+    ::SendMessageA(Handle(), EM_SETSEL, kTextEnd, kTextEnd);
+    ::SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+}
+
+void Memo::DeleteFront(std::string_view front) {
+    const int characters =
+        ::MultiByteToWideChar(CP_ACP, 0, front.data(), static_cast<int>(front.size()), nullptr, 0);
+    ::SendMessageA(Handle(), EM_SETSEL, 0, characters);
+    ::SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+    ScrollToStart();
+}
+
+void Memo::ScrollToStart() {
+    ::SendMessageA(Handle(), EM_SETSEL, 0, 0);
+    ::SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
 }
 
 }  // namespace natalo::ui

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/control.h"
@@ -41,6 +42,13 @@ class Memo : public EditBase {
     std::vector<std::string> Lines() const;
     void SetLines(const std::vector<std::string>& lines);
     void AppendLine(const std::string& line);
+    // Adds the text at the end; the caret follows it.
+    void AppendText(std::string_view text);
+    // Removes the start of the text, as many characters as the ANSI text `front` holds:
+    // much quicker than setting the rest anew when the text is long.
+    void DeleteFront(std::string_view front);
+    // Caret and view to the start of the text.
+    void ScrollToStart();
 };
 
 }  // namespace natalo::ui

@@ -367,6 +367,11 @@ void Form::HandleActivation(WPARAM wParam) {
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
+    // Controls ask their form first (DefWindowProc), so this covers them as well.
+    if (message == WM_SETCURSOR && App().Busy()) {
+        ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+        return TRUE;
+    }
     if (frame_.HandleMessage(Handle(), message, wParam, lParam, result, *this))
         return result;
     switch (message) {

@@ -65,10 +65,18 @@ int ListView::SelectedIndex() const {
 }
 
 void ListView::SetSelectedIndex(int row) {
+    // Only the row that is selected and the one that is focused (single selection):
+    // clearing "all rows" would visit each row of a long list.
     LVITEMA clear{};
     clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageA(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(&clear));
+    for (const UINT state : {LVNI_SELECTED, LVNI_FOCUSED}) {
+        const auto marked =
+            ::SendMessageA(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), state);
+        if (marked >= 0) {
+            ::SendMessageA(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(marked),
+                           reinterpret_cast<LPARAM>(&clear));
+        }
+    }
     if (row < 0)
         return;
     LVITEMA select{};

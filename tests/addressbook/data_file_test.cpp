@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "platform/io_error.h"
@@ -40,12 +41,45 @@ TEST_F(DataFileTest, MissingFileIsCreatedEmptyInTheDirectory) {
     EXPECT_TRUE(FirstNames().empty());
 }
 
-TEST_F(DataFileTest, FilesWithoutAWholeRecordAreRecreatedEmpty) {
-    for (std::size_t size : {0u, 1u, 367u}) {
-        fs.Put(kPath, FakeFileSystem::Bytes(size, std::byte{7}));
+TEST_F(DataFileTest, OnlyAnEmptyFileIsCreatedAnewAShorterOneIsReportedAndOverwritten) {
+    fs.Put(kPath, FakeFileSystem::Bytes{});
+    file.OpenDataFile();
+    EXPECT_EQ(fs.Content(kPath).size(), 0u);
+    for (std::size_t size : {1u, 367u}) {
+        const FakeFileSystem::Bytes partial(size, std::byte{7});
+        fs.Put(kPath, partial);
         file.OpenDataFile();
-        EXPECT_EQ(fs.Content(kPath).size(), 0u) << size;
+        EXPECT_EQ(fs.Content(kPath), partial) << size;
+        EXPECT_EQ(file.RecordCount(), 0u);
+        EXPECT_EQ(testing::IoErrorCodeOf([&] { FirstNames(); }), kIoReadPastEnd) << size;
+        file.WriteRecord(-1, Person("Anna"));
+        EXPECT_EQ(fs.Content(kPath), FileOf({Person("Anna")})) << size;
     }
+}
+
+TEST_F(DataFileTest, ScratchFileOfAnInterruptedDeletionIsRemovedAtTheNextStart) {
+    fs.Put(kPath, FileOf({Person("Anna")}));
+    fs.Put(file.ScratchPath(), std::string(500, 'x'));
+    file.OpenDataFile();
+    EXPECT_FALSE(fs.Exists(file.ScratchPath()));
+    EXPECT_EQ(FirstNames(), (std::vector<std::string>{"Anna"}));
+}
+
+TEST_F(DataFileTest, ReadOnlyFileIsReadAndEveryChangeIsRefusedWithoutTouchingIt) {
+    const auto bytes = FileOf({Person("Anna"), Person("Bernd")});
+    fs.Put(kPath, bytes);
+    fs.MakeReadOnly(kPath);
+    file.OpenDataFile();
+    EXPECT_TRUE(file.IsReadOnly());
+    EXPECT_EQ(FirstNames(), (std::vector<std::string>{"Anna", "Bernd"}));
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.WriteRecord(-1, Person("C")); }), kIoAccessDenied);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.WriteRecord(0, Person("C")); }), kIoAccessDenied);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.DeleteRecord(0); }), kIoAccessDenied);
+    file.ResetOpenFile();
+    EXPECT_TRUE(file.IsReadOnly());
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.DeleteRecord(1); }), kIoAccessDenied);
+    EXPECT_EQ(fs.Content(kPath), bytes);
+    EXPECT_FALSE(fs.Exists(file.ScratchPath()));
 }
 
 TEST_F(DataFileTest, ExistingRecordsAreKept) {
@@ -145,6 +179,85 @@ TEST_F(DataFileTest, DeleteBeyondTheEndChangesNothing) {
     const auto before = fs.Content(kPath);
     file.DeleteRecord(5);
     EXPECT_EQ(fs.Content(kPath), before);
+}
+
+// Every change a deletion or an append makes (writes, flush, truncation, replacement)
+// fails in turn, one per run: the data file then holds exactly the old records or exactly
+// the new ones, stays open, and no scratch file is left.
+class DataFileFaultTest : public DataFileTest {
+  protected:
+    void ExpectOldOrNewAfterEveryFailure(const FakeFileSystem::Bytes& before,
+                                         const std::function<void()>& change,
+                                         const FakeFileSystem::Bytes& after) {
+        int failures = 0;
+        for (int n = 1;; ++n) {
+            fs.Put(kPath, before);
+            file.OpenDataFile();
+            const int changesBefore = fs.changes;
+            fs.FailChange(n);
+            const int code = testing::IoErrorCodeOf(change);
+            const bool failed = fs.changes - changesBefore >= n;
+            const auto content = fs.Content(kPath);
+            if (!failed) {
+                EXPECT_EQ(code, 0);
+                EXPECT_TRUE(content == after) << "no failure, yet not the new records";
+                EXPECT_EQ(fs.unflushedReplacements, 0) << "replaced by data not yet on disk";
+                break;
+            }
+            ++failures;
+            EXPECT_NE(code, 0) << "change " << n << " failed unreported";
+            EXPECT_TRUE(content == before || content == after) << "change " << n << " mixed";
+            EXPECT_FALSE(fs.Exists(file.ScratchPath())) << n;
+            EXPECT_TRUE(file.IsOpen()) << n;
+            EXPECT_EQ(file.RecordCount() * kRecordSize, content.size()) << n;
+        }
+        EXPECT_GE(failures, 1);
+        fs.FailChange(0);
+    }
+
+    static FakeFileSystem::Bytes Without(FakeFileSystem::Bytes bytes, std::size_t index) {
+        const auto at = bytes.begin() + static_cast<std::ptrdiff_t>(index * kRecordSize);
+        bytes.erase(at, at + kRecordSize);
+        return bytes;
+    }
+};
+
+TEST_F(DataFileFaultTest, DeletionOfAnyRecordOfAManyBlockFile) {
+    std::vector<AddressRecord> people;
+    for (int i = 0; i < 9000; ++i)
+        people.push_back(Person("P" + std::to_string(i)));
+    const auto before = FileOf(people);
+    for (std::size_t index : {0u, 4500u, 8999u}) {
+        SCOPED_TRACE(index);
+        ExpectOldOrNewAfterEveryFailure(
+            before, [&] { file.DeleteRecord(index); }, Without(before, index));
+    }
+}
+
+TEST_F(DataFileFaultTest, AppendAfterWholeRecordsAndAfterAPartialTail) {
+    const auto old = FileOf({Person("Anna"), Person("Bernd")});
+    const auto grown = FileOf({Person("Anna"), Person("Bernd"), Person("Clara")});
+    ExpectOldOrNewAfterEveryFailure(
+        old, [&] { file.WriteRecord(-1, Person("Clara")); }, grown);
+    // A failed append cuts the tail with the partial record: the old whole records stay.
+    auto withTail = old;
+    withTail.resize(withTail.size() + 100, std::byte{1});
+    fs.Put(kPath, withTail);
+    file.OpenDataFile();
+    fs.FailChange(1);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.WriteRecord(-1, Person("Clara")); }), kIoDiskFull);
+    EXPECT_EQ(fs.Content(kPath), old);
+    EXPECT_EQ(FirstNames(), (std::vector<std::string>{"Anna", "Bernd"}));
+}
+
+TEST_F(DataFileFaultTest, RefusedScratchFileLeavesTheDataFileAsItWas) {
+    const auto before = FileOf({Person("Anna"), Person("Bernd")});
+    fs.Put(kPath, before);
+    file.OpenDataFile();
+    fs.RefuseOpen(file.ScratchPath(), kIoAccessDenied);
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { file.DeleteRecord(0); }), kIoAccessDenied);
+    EXPECT_EQ(fs.Content(kPath), before);
+    EXPECT_EQ(file.ReadRecord(0).FirstName, "Anna");
 }
 
 TEST_F(DataFileTest, RefusedOpenLeavesTheFileClosedAndLaterOperationsFailWith103) {

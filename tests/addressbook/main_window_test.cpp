@@ -4,6 +4,7 @@
 
 #include "addressbook/address_book_window_fixture.h"
 #include "platform/io_error.h"
+#include "platform/win32_handle.h"
 
 namespace natalo {
 namespace {
@@ -218,10 +219,13 @@ TEST_F(MainWindowTest, TransparencyMakesTheWindowLayered) {
 
 TEST_F(MainWindowTest, UnreadableDataFileIsReportedAndTheWindowStillComesUp) {
     testing::WriteWholeFile(folder.File("data.dat"), std::string(368, 'x'));
-    ::SetFileAttributesA(folder.File("data.dat").c_str(), FILE_ATTRIBUTE_READONLY);
+    // Another program holds the file and shares nothing.
+    UniqueFile locked(
+        ::CreateFileA(DataPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(locked);
     StartOverDataFile();
     ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_EQ(errors_[0], "Dateizugriff verweigert.");
+    EXPECT_EQ(errors_[0], "E/A-Fehler 32.");
     EXPECT_EQ(input->lvHeaders().ItemCount(), 0);
     try {
         input->RefreshList();  // every later operation reports the closed file

@@ -35,6 +35,10 @@ class FillingDisk : public FileSystem {
     std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
         return std::make_unique<LimitedFile>(disk_.Open(path, mode), writesLeft);
     }
+    void Replace(const std::string& replaced, const std::string& replacement) override {
+        disk_.Replace(replaced, replacement);
+    }
+    void Remove(const std::string& path) override { disk_.Remove(path); }
 
   private:
     class LimitedFile : public File {
@@ -51,6 +55,7 @@ class FillingDisk : public FileSystem {
             return file_->WriteAt(offset, data);
         }
         void Truncate(std::uint64_t size) override { file_->Truncate(size); }
+        void Flush() override { file_->Flush(); }
 
       private:
         std::unique_ptr<File> file_;

@@ -76,26 +76,38 @@ TEST_F(StartupTest, SecondCopyEndsAtOnceWithExitCodeZeroAndShowsNothing) {
     EXPECT_FALSE(first->HasEnded());
 }
 
-TEST_F(StartupTest, ReadOnlyDataFileIsReportedAndTheProgramKeepsRunning) {
+TEST_F(StartupTest, ReadOnlyDataFileIsShownWithANoteThatChangesCannotBeSaved) {
     const std::string record(368, '\0');
     testing::WriteWholeFile(DataPath(), record);
     ASSERT_TRUE(::SetFileAttributesA(DataPath().c_str(), FILE_ATTRIBUTE_READONLY));
     auto program = Start();
-    // Start-up goes on with the file not open: the birthday window cannot read it either.
-    EXPECT_EQ(StartupErrors(*program),
-              (std::vector<std::string>{"Dateizugriff verweigert.", "E/A-Fehler 103."}));
+    HWND note = nullptr;
+    ASSERT_TRUE(
+        testing::WaitUntil([&] { return (note = program->FindMessageBox("Information")); }));
+    EXPECT_EQ(testing::MessageBoxText(note), "The address book in " + folder.Path() +
+                                                 " can only be read. Changes cannot be saved.");
+    EXPECT_TRUE(testing::ClickButton(note, "OK"));
+    EXPECT_EQ(StartupErrors(*program), std::vector<std::string>{});
     EXPECT_FALSE(program->HasEnded());
     EXPECT_EQ(testing::ReadWholeFile(DataPath()), record);
 }
 
-TEST_F(StartupTest, FilesWithoutAWholeRecordAreRecreatedEmpty) {
-    for (std::size_t size : {0u, 367u}) {
-        testing::WriteWholeFile(DataPath(), RandomBytes(size, 1));
+TEST_F(StartupTest, EmptyFileIsCreatedAnewAShorterOneIsReportedAndKept) {
+    testing::WriteWholeFile(DataPath(), "");
+    {
         auto program = Start();
-        EXPECT_EQ(StartupErrors(*program), std::vector<std::string>{}) << size;
-        EXPECT_EQ(testing::FileSizeOf(DataPath()), 0) << size;
+        EXPECT_EQ(StartupErrors(*program), std::vector<std::string>{});
+        EXPECT_EQ(testing::FileSizeOf(DataPath()), 0);
         EXPECT_FALSE(program->HasEnded());
     }
+    const std::string partial = RandomBytes(367, 1);
+    testing::WriteWholeFile(DataPath(), partial);
+    auto program = Start();
+    // Once from the address list, once from the birthday window.
+    EXPECT_EQ(StartupErrors(*program),
+              std::vector<std::string>(2, "Versuch hinter dem Dateiende zu lesen."));
+    EXPECT_FALSE(program->HasEnded());
+    EXPECT_EQ(testing::ReadWholeFile(DataPath()), partial);
 }
 
 TEST_F(StartupTest, PartialLastRecordIsReportedAndNothingIsWritten) {

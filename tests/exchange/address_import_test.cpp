@@ -134,6 +134,54 @@ TEST_F(ImportTest, AWriteFailureStopsAtThatLineAndKeepsTheEarlierRecords) {
     EXPECT_EQ(records[2].FirstName, "b");
 }
 
+// An import that stopped (a full disk, a file that could not be reopened, the user)
+// says how far it got; importing the rest of the text then saves every line once.
+TEST_F(ImportTest, TheRestOfAStoppedImportContinuesWithoutDoubles) {
+    const std::string text = "\r\na\r\n\r\nb\r\nc\r\n\r\nd\r\n";
+    ImportProgress progress;
+    fs.LimitFileSize(3 * kRecordSize + 16);  // room for a and b, and a part of c
+    EXPECT_THROW(ImportAddresses(text, book, settings, kToday, progress, {}), EInOutError);
+    EXPECT_EQ(progress.saved, 2u);
+    EXPECT_EQ(progress.lines, 4u);
+    EXPECT_EQ(text.substr(progress.restStart), "c\r\n\r\nd\r\n");
+    EXPECT_EQ(SavedLinesText(progress), "2 von 4 Zeilen gespeichert.");
+    fs.LimitFileSize(std::nullopt);
+
+    // The next save's reopen fails after its record was written: that line counts.
+    fs.RefuseOpen(kDataPath, kIoAccessDenied);
+    const std::string rest = text.substr(progress.restStart);
+    EXPECT_THROW(ImportAddresses(rest, book, settings, kToday, progress, {}), EInOutError);
+    EXPECT_EQ(progress.saved, 1u);
+    EXPECT_EQ(rest.substr(progress.restStart), "d\r\n");
+    fs.AllowOpen(kDataPath);
+    file.OpenDataFile();
+
+    std::vector<std::size_t> askedAt;
+    const std::string last = rest.substr(progress.restStart);
+    EXPECT_TRUE(
+        ImportAddresses(last, book, settings, kToday, progress, [&](const ImportProgress& p) {
+            askedAt.push_back(p.saved);
+            return true;
+        }));
+    EXPECT_EQ(askedAt, (std::vector<std::size_t>{0}));
+    EXPECT_EQ(progress.restStart, last.size());
+    std::vector<std::string> names;
+    for (const AddressRecord& r : Records())
+        names.push_back(r.FirstName);
+    EXPECT_EQ(names, (std::vector<std::string>{"Old", "a", "b", "c", "d"}));
+}
+
+TEST_F(ImportTest, StoppedBetweenTwoLinesItKeepsTheRestForLater) {
+    const std::string text = "a\r\nb\r\nc\r\n";
+    ImportProgress progress;
+    EXPECT_FALSE(ImportAddresses(text, book, settings, kToday, progress,
+                                 [](const ImportProgress& p) { return p.saved < 2; }));
+    EXPECT_EQ(progress.saved, 2u);
+    EXPECT_EQ(text.substr(progress.restStart), "c\r\n");
+    EXPECT_EQ(Records().size(), 3u);
+    EXPECT_TRUE(book.RefreshAfterSave);
+}
+
 TEST_F(ImportTest, ReopenFailureAfterTheFirstRecordEndsTheImport) {
     fs.RefuseOpen(kDataPath, kIoAccessDenied);
     try {

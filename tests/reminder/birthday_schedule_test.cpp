@@ -298,6 +298,16 @@ TEST(BuildBirthdaySchedule, TextsFollowTheShortDateFormat) {
     EXPECT_EQ(iso.recent[0].caption, "Sun, 03-15 Anna Muster");
 }
 
+// The print list keeps the file order among people of one day, and a date picture with
+// the weekday shows the weekday of each date of birth, though the day and month are shared.
+TEST(BuildBirthdaySchedule, PrintListOfOneDayInFileOrderWithEachBirthsWeekday) {
+    const auto schedule = Build({Person("Ben", "X", {1980, 5, 5}), Person("Ada", "X", {1970, 5, 5}),
+                                 Person("Cy", "X", {1960, 1, 1})},
+                                {2026, 1, 1}, "ddd dd.MM.yyyy");
+    EXPECT_EQ(schedule.printList, (std::vector<std::string>{"Fri 01.01.", "Cy X", "Mon 05.05.",
+                                                            "Ben X", "Tue 05.05.", "Ada X"}));
+}
+
 TEST(BuildBirthdaySchedule, DisplayNameIsCutAtSixtyOneCharacters) {
     const auto schedule =
         Build({Person(std::string(40, 'a'), std::string(40, 'b'), {1970, 5, 5})}, {2026, 1, 1});

@@ -27,6 +27,9 @@ class FakeFile : public File {
         ++owner_.writes;
         if (!writable_)
             throw EInOutError(kIoAccessDenied);
+        if (owner_.ChangeFails())
+            data = data.first(data.size() / 2);
+        owner_.unflushed_.insert(bytes_);
         std::uint64_t end = offset + data.size();
         if (owner_.sizeLimit_)
             end = std::min(end, std::max(*owner_.sizeLimit_, offset));
@@ -40,7 +43,16 @@ class FakeFile : public File {
     void Truncate(std::uint64_t size) override {
         if (!writable_)
             throw EInOutError(kIoAccessDenied);
+        if (owner_.ChangeFails())
+            throw EInOutError(FakeFileSystem::kInjectedError);
         bytes_->resize(static_cast<std::size_t>(size));
+        owner_.unflushed_.insert(bytes_);
+    }
+
+    void Flush() override {
+        if (owner_.ChangeFails())
+            throw EInOutError(FakeFileSystem::kInjectedError);
+        owner_.unflushed_.erase(bytes_);
     }
 
   private:
@@ -58,6 +70,8 @@ std::unique_ptr<File> FakeFileSystem::Open(const std::string& path, OpenMode mod
     if (auto refused = refused_.find(path); refused != refused_.end()) {
         throw EInOutError(refused->second);
     }
+    if (mode != OpenMode::kReadOnly && readOnly_.count(path) != 0)
+        throw EInOutError(kIoAccessDenied);
     auto found = files_.find(path);
     if (mode == OpenMode::kCreate) {
         auto bytes = std::make_shared<Bytes>();
@@ -67,6 +81,18 @@ std::unique_ptr<File> FakeFileSystem::Open(const std::string& path, OpenMode mod
     if (found == files_.end())
         throw EInOutError(kIoFileNotFound);
     return std::make_unique<FakeFile>(*this, found->second, mode != OpenMode::kReadOnly);
+}
+
+void FakeFileSystem::Replace(const std::string& replaced, const std::string& replacement) {
+    auto found = files_.find(replacement);
+    if (found == files_.end())
+        throw EInOutError(kIoFileNotFound);
+    if (ChangeFails())
+        throw EInOutError(kInjectedError);
+    unflushedReplacements += static_cast<int>(unflushed_.count(found->second));
+    // Handles open on the replaced file keep its old bytes, as on a real disk.
+    files_[replaced] = found->second;
+    files_.erase(replacement);
 }
 
 void FakeFileSystem::Put(const std::string& path, Bytes content) {

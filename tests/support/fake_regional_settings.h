@@ -27,8 +27,24 @@ class FakeRegionalSettings : public RegionalSettings {
     std::string AbbreviatedMonthName(int m) const override { return kMonths[m - 1].substr(0, 3); }
     std::string MonthName(int m) const override { return kMonths[m - 1]; }
     int CompareText(std::string_view a, std::string_view b) const override;
+    // The letters lower-cased, then the case of each (lower first): CompareText's order.
+    std::optional<std::string> SortKey(std::string_view text) const override {
+        if (!sortKeys)
+            return std::nullopt;
+        std::string key;
+        for (char c : text)
+            key += static_cast<char>(Lower(static_cast<unsigned char>(c)));
+        key += '\0';
+        for (char c : text)
+            key += static_cast<char>(255 - static_cast<unsigned char>(c));
+        return key;
+    }
+    // Without keys, sorting must fall back to CompareText.
+    bool sortKeys = true;
 
   private:
+    static int Lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
+
     static inline const std::array<std::string, 7> kDays{
         "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     static inline const std::array<std::string, 12> kMonths{
@@ -39,10 +55,9 @@ class FakeRegionalSettings : public RegionalSettings {
 };
 
 inline int FakeRegionalSettings::CompareText(std::string_view a, std::string_view b) const {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        const int x = lower(static_cast<unsigned char>(a[i]));
-        const int y = lower(static_cast<unsigned char>(b[i]));
+        const int x = Lower(static_cast<unsigned char>(a[i]));
+        const int y = Lower(static_cast<unsigned char>(b[i]));
         if (x != y)
             return x < y ? -1 : 1;
     }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "addressbook/data_file.h"
 #include "platform/io_error.h"
 #include "platform/win32_environment.h"
@@ -46,6 +50,39 @@ TEST(Win32FileSystem, FileIsSharedForReadingAndWritingWithOthers) {
     EXPECT_TRUE(other);
 }
 
+// Replace is the last step of a deletion: over a closed file by a rename, over a file that
+// another handle holds (shared for deletion) through ReplaceFileA; either way in one step.
+TEST(Win32FileSystem, ReplacesAClosedOrAnOpenFileAndKeepsItsAttributes) {
+    TempFolder folder;
+    Win32FileSystem files;
+    const std::string data = folder.File("data.dat");
+    const std::string scratch = folder.File("data.dat.tmp");
+    auto write = [&](const std::string& path, const std::string& text) {
+        const auto file = files.Open(path, OpenMode::kCreate);
+        file->WriteAt(0, std::as_bytes(std::span(text)));
+        file->Flush();
+    };
+    write(data, "old");
+    ASSERT_TRUE(::SetFileAttributesA(data.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    write(scratch, "new");
+    files.Replace(data, scratch);
+    EXPECT_EQ(testing::ReadWholeFile(data), "new");
+    EXPECT_EQ(testing::FileSizeOf(scratch), -1);
+    EXPECT_TRUE(::GetFileAttributesA(data.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+
+    const auto held = files.Open(data, OpenMode::kExisting);
+    write(scratch, "newer");
+    files.Replace(data, scratch);
+    EXPECT_EQ(testing::ReadWholeFile(data), "newer");
+    char old[8] = {};
+    EXPECT_EQ(held->ReadAt(0, std::as_writable_bytes(std::span(old))), 3u) << "the old file";
+
+    files.Remove(data);
+    EXPECT_EQ(testing::FileSizeOf(data), -1);
+    EXPECT_NO_THROW(files.Remove(data));
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { files.Replace(data, scratch); }), kIoFileNotFound);
+}
+
 TEST(Win32FileSystem, FailuresCarryThePlatformCodes) {
     TempFolder folder;
     Win32FileSystem files;
@@ -62,9 +99,12 @@ TEST(Win32FileSystem, FailuresCarryThePlatformCodes) {
         kIoAccessDenied);
     EXPECT_NO_THROW(files.Open(folder.File("data.dat"), OpenMode::kReadOnly));
 
+    // The data file is then opened for reading only.
     DataFile data(files, folder.Path());
-    EXPECT_EQ(testing::IoErrorCodeOf([&] { data.OpenDataFile(); }), kIoAccessDenied);
-    EXPECT_EQ(testing::IoErrorCodeOf([&] { data.ReadRecord(0); }), kIoFileNotOpen);
+    data.OpenDataFile();
+    EXPECT_TRUE(data.IsReadOnly());
+    EXPECT_EQ(data.ReadRecord(0).FirstName, std::string(30, 'x'));
+    EXPECT_EQ(testing::IoErrorCodeOf([&] { data.WriteRecord(0, Person("A")); }), kIoAccessDenied);
 }
 
 TEST(Win32Environment, ExecutableDirectoryEndsInABackslashAndHoldsTheProgram) {
@@ -81,6 +121,44 @@ TEST(Win32Environment, RegionalSettingsFollowTheUserLocale) {
     EXPECT_LT(settings.CompareText("apple", "Banana"), 0);
     EXPECT_LT(settings.CompareText("a", "A"), 0);  // case only breaks ties
     EXPECT_EQ(settings.CompareText("same", "same"), 0);
+}
+
+// The address list sorts with one key per text instead of lstrcmpA on every pair: the keys
+// must order every pair of texts exactly as lstrcmpA does.
+TEST(Win32Environment, SortKeysOrderTextsExactlyAsLstrcmpA) {
+    std::vector<std::string> texts{
+        "",       " ",     "Müller", "Mueller", "Muller", "müller",  "MÜLLER",  "Mülller", "co-op",
+        "coop",   "co op", "Co-op",  "O'Brien", "OBrien", "o'brien", "O Brien", "Ähm",     "Ahm",
+        "ahm",    "Äpfel", "Apfel",  "Zoë",     "Zoe",    "Straße",  "Strasse", "STRASSE", "1",
+        "10",     "9",     "09",     "1a",      "a1",     "-",       "--",      "'",       "a-",
+        "-a",     "a'",    "'a",     "Æble",    "Aeble",  "Œuvre",   "oeuvre",  "Ñandú",   "Nandu",
+        "x\xADy", "xy",    "É",      "e",       "E"};
+    // Every character of the code page alone, and short words of the troublesome ones.
+    for (int c = 1; c < 256; ++c)
+        texts.push_back(std::string(1, static_cast<char>(c)));
+    const std::string tricky = "aAäÄ-' 1ßeé.";
+    for (char x : tricky)
+        for (char y : tricky)
+            for (char z : tricky)
+                texts.push_back(std::string{x, y, z});
+    Win32RegionalSettings settings;
+    std::vector<std::string> keys;
+    for (const std::string& text : texts) {
+        const std::optional<std::string> key = settings.SortKey(text);
+        ASSERT_TRUE(key) << text;
+        keys.push_back(*key);
+    }
+    auto sign = [](int value) { return (value > 0) - (value < 0); };
+    int mismatches = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (std::size_t j = 0; j < texts.size(); ++j) {
+            const int expected = sign(::lstrcmpA(texts[i].c_str(), texts[j].c_str()));
+            if (sign(keys[i].compare(keys[j])) != expected && ++mismatches <= 20)
+                ADD_FAILURE() << "'" << texts[i] << "' vs '" << texts[j] << "': lstrcmpA "
+                              << expected;
+        }
+    }
+    EXPECT_EQ(mismatches, 0) << "of " << texts.size() * texts.size() << " pairs";
 }
 
 }  // namespace

@@ -1,0 +1,175 @@
+// Long and failing work on the address book as real windows under Wine: an import stopped
+// by a full disk or by "Cancel" goes on without doubles, a long import shows its count and
+// keeps the dialog answering, and a read-only address book is shown but never changed.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "exchange/exchange_window_fixture.h"
+#include "platform/io_error.h"
+
+namespace natalo {
+namespace {
+
+using testing::Person;
+using ui::testing::RunLater;
+
+class ImportProgressTest : public testing::ExchangeWindowTest {
+  protected:
+    // "P<first>;Berg" to "P<first + count - 1>;Berg", one line each.
+    static std::string Lines(int first, int count) {
+        std::string text;
+        for (int i = first; i < first + count; ++i)
+            text += "P" + std::to_string(i) + ";Berg\r\n";
+        return text;
+    }
+    // The first names in the data file, read at once (a long file record by record would
+    // take minutes).
+    std::vector<std::string> AllFirstNamesOnDisk() const {
+        const std::string bytes = testing::ReadWholeFile(DataPath());
+        std::vector<std::string> names;
+        for (std::size_t at = 0; at + kRecordSize <= bytes.size(); at += kRecordSize) {
+            RecordBytes record;
+            std::memcpy(record.data(), bytes.data() + at, kRecordSize);
+            names.push_back(DecodeRecord(record).FirstName);
+        }
+        return names;
+    }
+    static std::vector<std::string> Names(int count) {
+        std::vector<std::string> names;
+        for (int i = 0; i < count; ++i)
+            names.push_back("P" + std::to_string(i));
+        return names;
+    }
+};
+
+TEST_F(ImportProgressTest, AfterAFullDiskImportGoesOnWhereItStopped) {
+    Start({Person("Existing")});
+    files.writesLeft = 2;
+    ImportThroughCommand("\r\n" + Lines(0, 2) + "\r\n" + Lines(2, 3));
+    EXPECT_EQ(errorsOfTheImport, (std::vector<std::string>{"Zu wenig Speicherplatz."}));
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"2 von 5 Zeilen gespeichert."}));
+    EXPECT_EQ(dialog->Import().Text(), Lines(2, 3)) << "the lines from the failed one on";
+    EXPECT_EQ(testing::FileSizeOf(DataPath()), static_cast<long long>(3 * kRecordSize));
+
+    files.writesLeft.reset();
+    ImportThroughCommand(std::nullopt);
+    std::vector<std::string> expected{"Existing"};
+    for (const std::string& name : Names(5))
+        expected.push_back(name);
+    EXPECT_EQ(FirstNamesOnDisk(), expected);
+    EXPECT_EQ(messages.texts.back(), "Daten gespeichert!");
+}
+
+// Clicks "Cancel" once the dialog shows that some lines were done, and notes what the user
+// saw at that moment.
+class CancelWhileWorking {
+  public:
+    explicit CancelWhileWorking(TfrmImport& dialog) : dialog_(dialog) {
+        current_ = this;
+        timer_ = ::SetTimer(nullptr, 0, 50, &CancelWhileWorking::Tick);
+    }
+    ~CancelWhileWorking() {
+        ::KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+
+    std::string shownCount;
+    bool waitCursor = false;
+
+  private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (!current_ || !current_->shownCount.empty() || !current_->dialog_.Working())
+            return;
+        const std::string count = current_->dialog_.ProgressLine().Text();
+        if (count.empty() || count.rfind("0 von ", 0) == 0)
+            return;
+        current_->shownCount = count;
+        current_->waitCursor = ui::App().Busy();
+        current_->dialog_.cmdCancel().Click();
+    }
+
+    static inline CancelWhileWorking* current_ = nullptr;
+    TfrmImport& dialog_;
+    UINT_PTR timer_ = 0;
+};
+
+TEST_F(ImportProgressTest, CancelStopsALongImportBetweenTwoLinesAndImportGoesOn) {
+    Start();
+    constexpr int kLines = 20000;
+    {
+        CancelWhileWorking cancel(*dialog);
+        ImportThroughCommand(Lines(0, kLines));
+        ASSERT_FALSE(cancel.shownCount.empty()) << "no count was shown";
+        EXPECT_NE(cancel.shownCount.find(" von 20000 Zeilen gespeichert."), std::string::npos);
+        EXPECT_TRUE(cancel.waitCursor);
+    }
+    ASSERT_EQ(messages.texts.size(), 1u);
+    const int saved = static_cast<int>(RecordsOnDisk());
+    EXPECT_GT(saved, 0);
+    EXPECT_LT(saved, kLines) << "the import was not stopped";
+    EXPECT_EQ(messages.texts[0], std::to_string(saved) + " von 20000 Zeilen gespeichert.");
+    EXPECT_TRUE(dialogStayedOpen);
+    EXPECT_TRUE(errorsOfTheImport.empty());
+    EXPECT_TRUE(dialog->Import().Text() == Lines(saved, kLines - saved));
+    EXPECT_EQ(dialog->ProgressLine().Text(), "");
+    EXPECT_FALSE(ui::App().Busy());
+
+    ImportThroughCommand(std::nullopt);
+    EXPECT_TRUE(AllFirstNamesOnDisk() == Names(kLines)) << "each line saved once";
+}
+
+TEST_F(ImportProgressTest, LoadingALongListShowsItsCountAndCancelLeavesNoHalfList) {
+    Start();
+    const std::string list = Lines(0, 120000);
+    chosenFile = folder.File("list.txt");
+    testing::WriteWholeFile(*chosenFile, list);
+    {
+        CancelWhileWorking cancel(*dialog);
+        dialog->cmdOpenFile().Click();
+        ASSERT_FALSE(cancel.shownCount.empty()) << "no count was shown";
+        EXPECT_NE(cancel.shownCount.find(" von 120000 Zeilen geladen."), std::string::npos);
+        EXPECT_TRUE(cancel.waitCursor);
+    }
+    EXPECT_EQ(dialog->Import().Text(), "");
+    EXPECT_FALSE(dialog->Working());
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(ImportProgressTest, ReadOnlyAddressBookIsShownAndEveryChangeIsRefused) {
+    const auto records = testing::FileOf({Person("Anna", "Berg"), Person("Ben", "Cole")});
+    const std::string before(reinterpret_cast<const char*>(records.data()), records.size());
+    testing::WriteWholeFile(DataPath(), before);
+    ASSERT_TRUE(::SetFileAttributesA(DataPath().c_str(), FILE_ATTRIBUTE_READONLY));
+    StartOverDataFile();
+    dialog = &program->frmImport();
+    EXPECT_EQ(messages.texts,
+              (std::vector<std::string>{"The address book in " + folder.Path() +
+                                        " can only be read. Changes cannot be saved."}));
+    EXPECT_EQ(input->lvHeaders().ItemCount(), 2);
+    program->Start();
+    ASSERT_NE(program->frmDisp(), nullptr);
+    EXPECT_TRUE(program->frmDisp()->Visible());
+    EXPECT_TRUE(errors_.empty());
+
+    // "&Save" in the editor, "Delete address" and "Import" are each refused.
+    input->lvHeaders().SetSelectedIndex(0);
+    RunLater([this] {
+        program->frmerf().txtvname().SetText("Changed");
+        program->frmerf().cmdSave().Click();
+        program->frmerf().Close();
+    });
+    input->ChangeClick();
+    input->lvHeaders().SetSelectedIndex(0);
+    ui::App().Guard([this] { input->DeleteClick(); });
+    ImportThroughCommand("Carl;Dorn\r\n");
+    EXPECT_EQ(errors_, (std::vector<std::string>(3, "Dateizugriff verweigert.")));
+    EXPECT_EQ(messages.texts.back(), "0 von 1 Zeilen gespeichert.");
+    EXPECT_EQ(testing::ReadWholeFile(DataPath()), before);
+    EXPECT_EQ(testing::FileSizeOf(DataPath() + ".tmp"), -1);
+    EXPECT_EQ(input->lvHeaders().ItemCount(), 2);
+}
+
+}  // namespace
+}  // namespace natalo
