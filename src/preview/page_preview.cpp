@@ -9,13 +9,14 @@
 namespace natalo {
 
 TPagePreview::TPagePreview(ui::Window& parent, const ui::Bounds& bounds, TPrinter& printer)
-    : Control(parent, bounds, "", ClassName(), WS_TABSTOP | WS_CLIPCHILDREN, 0, Kind::Own),
+    : ScrollBox(parent, bounds, ClassName(), WS_TABSTOP),
       printer_(printer),
       paper_(ScreenPixelsPerInch()) {
     font_.PixelsPerInch = ScreenPixelsPerInch();
     paper_.OnPaperChanged = [this] { UpdateZoom(); };
     store_.OnChange = [this] { PagesChanged(); };
     store_.OnPageChange = [this](int index) { PageRewritten(index); };
+    ConnectPaper();
 }
 
 TPagePreview::~TPagePreview() {
@@ -37,15 +38,6 @@ const char* TPagePreview::ClassName() {
     static constexpr char kClass[] = "NataloPagePreview";
     RegisterOwnClass(kClass, CS_DBLCLKS, IDC_ARROW);
     return kClass;
-}
-
-LRESULT TPagePreview::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ERASEBKGND) {
-        RECT client = ClientRect();
-        ::FillRect(reinterpret_cast<HDC>(wParam), &client, ::GetSysColorBrush(COLOR_BTNFACE));
-        return 1;
-    }
-    return Control::HandleMessage(message, wParam, lParam);
 }
 
 void TPagePreview::SetState(TPreviewState state) {
