@@ -272,6 +272,7 @@ void TPagePreview::Abort() {
 }
 
 void TPagePreview::PagesChanged() {
+    const int shown = currentPage_;
     if (TotalPages() == 0) {
         currentPage_ = 0;
         ShowPaper(false);
@@ -280,8 +281,13 @@ void TPagePreview::PagesChanged() {
         currentPage_ = 1;
         ShowPaper(true);
     }
-    UpdateAnnotation(currentPage_);
-    RepaintPaper();
+    // Pages appended behind the page on show leave it as it was: playing it again for
+    // every page recorded would make a long document crawl. Only an overlay, which may
+    // count the pages, is made and shown anew.
+    if (currentPage_ != shown || (Annotation() && OnAnnotation)) {
+        UpdateAnnotation(currentPage_);
+        RepaintPaper();
+    }
     ForEachView([](PreviewThumbnailView& view) { view.UpdateThumbnails(true); });
     if (OnChange)
         OnChange();

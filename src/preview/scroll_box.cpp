@@ -105,7 +105,14 @@ void ScrollBox::ApplyBar(TControlScrollBar& bar, int clientExtent) {
     info.nMax = bar.range_ - 1;
     info.nPage = static_cast<UINT>(std::max(0, clientExtent));
     info.nPos = bar.position_;
-    ::SetScrollInfo(Handle(), bar.bar_, &info, TRUE);
+    ::SetScrollInfo(Handle(), bar.bar_, &info, FALSE);
+    RedrawBarsLater();
+}
+
+// Drawing a bar at once costs milliseconds: while a long document is recorded its range
+// changes with every page. The bars are drawn with the next paint instead, once.
+void ScrollBox::RedrawBarsLater() {
+    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 void ScrollBox::MoveTo(TControlScrollBar& bar, int position) {
@@ -116,8 +123,10 @@ void ScrollBox::MoveTo(TControlScrollBar& bar, int position) {
     const bool horizontal = bar.bar_ == SB_HORZ;
     ::ScrollWindowEx(Handle(), horizontal ? delta : 0, horizontal ? 0 : delta, nullptr, nullptr,
                      nullptr, nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
-    if (bar.showing_)
-        ::SetScrollPos(Handle(), bar.bar_, position, TRUE);
+    if (bar.showing_) {
+        ::SetScrollPos(Handle(), bar.bar_, position, FALSE);
+        RedrawBarsLater();
+    }
     Scrolled();
 }
 

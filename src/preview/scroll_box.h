@@ -80,6 +80,7 @@ class ScrollBox : public ui::Control {
     void MoveTo(TControlScrollBar& bar, int position);
     void ScrollMessage(TControlScrollBar& bar, unsigned code);
     void ApplyBar(TControlScrollBar& bar, int clientExtent);
+    void RedrawBarsLater();
 
     TControlScrollBar horz_{*this, SB_HORZ};
     TControlScrollBar vert_{*this, SB_VERT};
