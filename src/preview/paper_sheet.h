@@ -33,7 +33,7 @@ using TMouseMoveEvent = std::function<void(unsigned keys, int x, int y)>;
 class TPaperSheet : public ui::Control {
   public:
     // The default bounds hold a page area of 105 × 148 pixels.
-    explicit TPaperSheet(ui::Window& parent, const ui::Bounds& bounds = {0, 0, 112, 155});
+    explicit TPaperSheet(ui::Window& parent, const ui::Bounds& bounds = {0, 0, 110, 153});
 
     TColor PaperColor() const { return paperColor_; }
     void SetPaperColor(TColor color);
