@@ -58,7 +58,9 @@ class PreviewThumbnailView {
 // What happened to the printer form the preview added itself.
 enum TOperation { opInsert, opRemove };
 
-class TPagePreview : public ScrollBox {
+// Its mouse events (TMouseEvents) fire for actions on its own area and on the paper, with
+// points in its client coordinates.
+class TPagePreview : public ScrollBox, public TMouseEvents {
   public:
     TPagePreview(ui::Window& parent, const ui::Bounds& bounds, TPrinter& printer);
     ~TPagePreview() override;
@@ -173,12 +175,6 @@ class TPagePreview : public ScrollBox {
     std::function<void()> OnZoomChange;
     // Draws the screen-only overlay of a page, in Units from the paper's corner.
     std::function<void(int pageNo, TCanvas& canvas)> OnAnnotation;
-    // Also for actions on the paper; points in the component's client coordinates.
-    std::function<void()> OnClick;
-    std::function<void()> OnDblClick;
-    TMouseEvent OnMouseDown;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
 
   protected:
     // A page being recorded: its metafile and the canvas drawing on it.
@@ -215,7 +211,6 @@ class TPagePreview : public ScrollBox {
     PreviewViewState ViewState() const;
     void Apply(const PreviewCommand& command);
     bool HandleViewMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool HandleOwnMouse(UINT message, WPARAM wParam, LPARAM lParam);
     void TakeFocus();
     POINT PaperToSelf(int x, int y) const;
     void PaperMouseDown(TMouseButton button, unsigned keys, int x, int y);
@@ -269,7 +264,7 @@ class TPagePreview : public ScrollBox {
     POINT dragStart_{0, 0};
     PreviewWheel wheel_;
     bool updatingZoom_ = false;
-    bool ownLeftPressed_ = false;  // a left press on the component's own area
+    MouseDispatch mouse_{*this};
 };
 
 }  // namespace natalo

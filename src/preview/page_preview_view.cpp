@@ -270,65 +270,11 @@ void TPagePreview::PaperMouseUp(TMouseButton button, unsigned keys, int x, int y
     }
 }
 
-// Presses on the component's own area: it takes the focus, and its events fire.
-bool TPagePreview::HandleOwnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int x = static_cast<short>(LOWORD(lParam));
-    const int y = static_cast<short>(HIWORD(lParam));
-    const auto keys = static_cast<unsigned>(wParam);
-    const auto press = [&](TMouseButton button) {
-        TakeFocus();
-        if (OnMouseDown)
-            OnMouseDown(button, keys, x, y);
-    };
-    switch (message) {
-        case WM_LBUTTONDOWN:
-            ownLeftPressed_ = true;
-            ::SetCapture(Handle());
-            press(mbLeft);
-            return true;
-        case WM_LBUTTONDBLCLK:
-            if (OnDblClick)
-                OnDblClick();
-            press(mbLeft);
-            return true;
-        case WM_RBUTTONDOWN:
-            press(mbRight);
-            return true;
-        case WM_MBUTTONDOWN:
-            press(mbMiddle);
-            return true;
-        case WM_MOUSEMOVE:
-            if (OnMouseMove)
-                OnMouseMove(keys, x, y);
-            return true;
-        case WM_LBUTTONUP: {
-            const bool clicked = ownLeftPressed_;
-            ownLeftPressed_ = false;
-            if (::GetCapture() == Handle())
-                ::ReleaseCapture();
-            const RECT client = ClientRect();
-            const POINT at{x, y};
-            if (clicked && ::PtInRect(&client, at) && OnClick)
-                OnClick();
-            if (OnMouseUp)
-                OnMouseUp(mbLeft, keys, x, y);
-            return true;
-        }
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            if (OnMouseUp)
-                OnMouseUp(message == WM_RBUTTONUP ? mbRight : mbMiddle, keys, x, y);
-            return false;
-        case WM_CAPTURECHANGED:
-            ownLeftPressed_ = false;
-            return false;
-        default:
-            return false;
-    }
-}
-
 bool TPagePreview::HandleViewMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (HandleOwnMouse(message, wParam, lParam)) {
+    // A press on the component's own area takes the focus too.
+    if (MouseDispatch::IsPress(message))
+        TakeFocus();
+    if (mouse_.Handle(Handle(), message, wParam, lParam)) {
         result = 0;
         return true;
     }

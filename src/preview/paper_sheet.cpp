@@ -58,22 +58,20 @@ void TPaperSheet::SetColor(TColor color) {
 }
 
 void TPaperSheet::SetBorderSize(int size) {
-    size = std::max(0, size);
-    if (size == borderSize_)
-        return;
-    const int width = PaperWidth(), height = PaperHeight();
-    borderSize_ = size;
-    frameDrawn_ = false;
-    SetPageSize(width, height);
-    Invalidate();
+    ChangeFrameWidth(borderSize_, size);
 }
 
 void TPaperSheet::SetShadowSize(int size) {
+    ChangeFrameWidth(shadowSize_, size);
+}
+
+// The page area keeps its size: the control takes the new frame around it.
+void TPaperSheet::ChangeFrameWidth(int& field, int size) {
     size = std::max(0, size);
-    if (size == shadowSize_)
+    if (size == field)
         return;
     const int width = PaperWidth(), height = PaperHeight();
-    shadowSize_ = size;
+    field = size;
     frameDrawn_ = false;
     SetPageSize(width, height);
     Invalidate();
@@ -203,68 +201,8 @@ void TPaperSheet::Paint(HDC target) {
         std::rethrow_exception(failure);
 }
 
-bool TPaperSheet::HandleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    const int x = static_cast<short>(LOWORD(lParam));
-    const int y = static_cast<short>(HIWORD(lParam));
-    const auto keys = static_cast<unsigned>(wParam);
-    const auto press = [&](TMouseButton button) {
-        ::SetCapture(Handle());
-        if (OnMouseDown)
-            OnMouseDown(button, keys, x, y);
-    };
-    const auto release = [&](TMouseButton button) {
-        const bool clicked = button == mbLeft && leftPressed_;
-        leftPressed_ = false;
-        if ((keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && ::GetCapture() == Handle())
-            ::ReleaseCapture();
-        const RECT client = ClientRect();
-        if (clicked && x >= 0 && y >= 0 && x < client.right && y < client.bottom && OnClick)
-            OnClick();
-        if (OnMouseUp)
-            OnMouseUp(button, keys, x, y);
-    };
-    switch (message) {
-        case WM_LBUTTONDOWN:
-            leftPressed_ = true;
-            press(mbLeft);
-            return true;
-        case WM_LBUTTONDBLCLK:
-            if (OnDblClick)
-                OnDblClick();
-            press(mbLeft);
-            return true;
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK:
-            press(mbRight);
-            return true;
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK:
-            press(mbMiddle);
-            return true;
-        case WM_LBUTTONUP:
-            release(mbLeft);
-            return true;
-        case WM_RBUTTONUP:
-            release(mbRight);
-            // The default handling turns it into WM_CONTEXTMENU.
-            return false;
-        case WM_MBUTTONUP:
-            release(mbMiddle);
-            return true;
-        case WM_MOUSEMOVE:
-            if (OnMouseMove)
-                OnMouseMove(keys, x, y);
-            return true;
-        case WM_CAPTURECHANGED:
-            leftPressed_ = false;
-            return true;
-        default:
-            return false;
-    }
-}
-
 LRESULT TPaperSheet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (HandleMouse(message, wParam, lParam))
+    if (mouse_.Handle(Handle(), message, wParam, lParam))
         return 0;
     switch (message) {
         case WM_ERASEBKGND:

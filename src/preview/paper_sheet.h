@@ -15,6 +15,7 @@
 
 #include "platform/win32_handle.h"
 #include "preview/canvas.h"
+#include "preview/mouse_events.h"
 #include "preview/paper_sheet_options.h"
 #include "ui/control.h"
 
@@ -23,14 +24,8 @@ namespace natalo {
 // The RGB value of a toolkit colour; system colours are looked up now.
 COLORREF ColorToRGB(TColor color);
 
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
-
-// A press or release: the button, the MK_ key and button state, the point in the control's
-// client coordinates.
-using TMouseEvent = std::function<void(TMouseButton button, unsigned keys, int x, int y)>;
-using TMouseMoveEvent = std::function<void(unsigned keys, int x, int y)>;
-
-class TPaperSheet : public ui::Control {
+// The mouse events (TMouseEvents) report points in the paper's client coordinates.
+class TPaperSheet : public ui::Control, public TMouseEvents {
   public:
     // The default bounds hold a page area of 105 × 148 pixels.
     explicit TPaperSheet(ui::Window& parent, const ui::Bounds& bounds = {0, 0, 110, 153});
@@ -74,11 +69,6 @@ class TPaperSheet : public ui::Control {
     // Draws the page content on the bitmap's canvas, clipped to the page rectangle.
     std::function<void(TPaperSheet& sender, TCanvas& canvas, const RECT& pageRect)> OnPaint;
     std::function<void()> OnResize;
-    std::function<void()> OnClick;
-    std::function<void()> OnDblClick;
-    TMouseEvent OnMouseDown;
-    TMouseMoveEvent OnMouseMove;
-    TMouseEvent OnMouseUp;
 
   protected:
     // Border and shadow, into the bitmap.
@@ -93,7 +83,7 @@ class TPaperSheet : public ui::Control {
     void ResizeBitmap();
     void Paint(HDC target);
     void ChangeFrameColor(TColor& field, TColor color);
-    bool HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void ChangeFrameWidth(int& field, int size);
 
     TColor paperColor_ = clWhite;
     TColor borderColor_ = clBlack;
@@ -109,7 +99,7 @@ class TPaperSheet : public ui::Control {
     bool bitmapValid_ = false;
     bool frameDrawn_ = false;
     bool pageDrawn_ = false;
-    bool leftPressed_ = false;  // a left press on the paper that a release inside clicks
+    MouseDispatch mouse_{*this};
 };
 
 }  // namespace natalo

@@ -63,24 +63,15 @@ void TThumbnailStrip::PagePreviewDestroyed(TPagePreview& preview) {
 }
 
 void TThumbnailStrip::SetZoom(int zoom) {
-    if (zoom == zoom_)
-        return;
-    zoom_ = zoom;
-    UpdateThumbnails(true);
+    ChangeLayout(zoom_, zoom);
 }
 
 void TThumbnailStrip::SetMargin(std::uint8_t margin) {
-    if (margin == margin_)
-        return;
-    margin_ = margin;
-    UpdateThumbnails(true);
+    ChangeLayout(margin_, margin);
 }
 
 void TThumbnailStrip::SetOrientation(TScrollBarKind orientation) {
-    if (orientation == orientation_)
-        return;
-    orientation_ = orientation;
-    UpdateThumbnails(true);
+    ChangeLayout(orientation_, orientation);
 }
 
 void TThumbnailStrip::SetMarkerColor(TColor color) {

@@ -108,6 +108,13 @@ class TThumbnailStrip : public ScrollBox, public PreviewThumbnailView {
 
   private:
     static const char* ClassName();
+    template <class T>
+    void ChangeLayout(T& field, T value) {
+        if (field == value)
+            return;
+        field = value;
+        UpdateThumbnails(true);
+    }
     void Rebuild();
     void MoveMarker();
     void PlaceThumbnails(const ThumbnailCell& cell);
