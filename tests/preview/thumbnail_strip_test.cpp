@@ -162,6 +162,22 @@ TEST_F(ThumbnailStripTest, ClicksOnPaperOrLabelPickThePageAndTheMarkerFollows) {
     EXPECT_EQ(ClientPixel(strip->Thumbnails(1).Paper()->Handle(), edge.x, edge.y), RGB(255, 0, 0));
 }
 
+TEST_F(ThumbnailStripTest, ARewrittenPageIsPaintedAgainInItsThumbnail) {
+    MakeStrip({400, 0, 147, 600}, 3);
+    const HWND paper = strip->Thumbnails(1).Paper()->Handle();
+    EXPECT_EQ(ClientPixel(paper, 40, 80), RGB(255, 255, 255));
+    TMetafile green(794, 1123);
+    {
+        TMetafileCanvas canvas(green, nullptr);
+        canvas.SetBrush({RGB(0, 128, 0), false});
+        canvas.SetPen({RGB(0, 128, 0), 1});
+        canvas.Rectangle(0, 0, 794, 1123);
+        canvas.Close();
+    }
+    preview->Pages(2)->Assign(UniqueEnhMetaFile(::CopyEnhMetaFileA(green.Handle(), nullptr)));
+    EXPECT_EQ(ClientPixel(paper, 40, 80), RGB(0, 128, 0));
+}
+
 TEST_F(ThumbnailStripTest, ClearingThePagesFreesEveryThumbnailQuietly) {
     MakeStrip({400, 0, 147, 600}, 3);
     ASSERT_EQ(ChildWindows(strip->Handle()), 6);
