@@ -8,9 +8,9 @@
 
 #include <functional>
 
-namespace natalo {
+#include "ui/mouse_button.h"
 
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
+namespace natalo {
 
 // A press or release: the button, the MK_ key and button state, the point in the
 // control's client coordinates.

@@ -169,9 +169,6 @@ TEST_F(PagePreviewViewTest, ZoomIsLimitedAndTheSameValueAgainDoesNothing) {
     preview->SetZoom(1000);
     EXPECT_EQ(zoomChanges, 1);
 
-    preview->SetZoomMin(0);
-    preview->SetZoomMin(600);
-    EXPECT_EQ(preview->ZoomMin(), 10);
     preview->SetZoomMax(200);  // pulls the frozen zoom down
     EXPECT_EQ(preview->Zoom(), 200);
     EXPECT_EQ(preview->Paper().PaperWidth(), 1588);

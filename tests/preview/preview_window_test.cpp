@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/win32_handle.h"
 #include "preview_test_support.h"
 #include "ui/gdi.h"
 
@@ -15,33 +14,11 @@ using ui::testing::PressKey;
 using ui::testing::Pump;
 using ui::testing::PumpUntil;
 
-// What the screen shows of a window right now, to read pixels from.
-class ScreenCapture {
-  public:
-    explicit ScreenCapture(HWND window) {
-        ::GetWindowRect(window, &area_);
-        ui::WindowDc screen(nullptr);
-        dc_.reset(::CreateCompatibleDC(screen.dc()));
-        bitmap_.reset(::CreateCompatibleBitmap(screen.dc(), area_.right - area_.left,
-                                               area_.bottom - area_.top));
-        previous_ = ::SelectObject(dc_.get(), bitmap_.get());
-        ::BitBlt(dc_.get(), 0, 0, area_.right - area_.left, area_.bottom - area_.top, screen.dc(),
-                 area_.left, area_.top, SRCCOPY);
-    }
-    ~ScreenCapture() { ::SelectObject(dc_.get(), previous_); }
-    ScreenCapture(const ScreenCapture&) = delete;
-    ScreenCapture& operator=(const ScreenCapture&) = delete;
-
-    COLORREF Pixel(POINT screen) const {
-        return ::GetPixel(dc_.get(), screen.x - area_.left, screen.y - area_.top);
-    }
-
-  private:
-    RECT area_{};
-    UniqueMemoryDc dc_;
-    UniqueBitmap bitmap_;
-    HGDIOBJ previous_ = nullptr;
-};
+// What the screen shows at a point right now.
+COLORREF ScreenPixel(POINT point) {
+    ui::WindowDc screen(nullptr);
+    return ::GetPixel(screen.dc(), point.x, point.y);
+}
 
 // A point of a window's client area on screen.
 POINT OnScreen(HWND window, int x, int y) {
@@ -141,12 +118,11 @@ TEST_F(PreviewWindowTest, RecordedDocumentDrivenByKeysWheelAndMouse) {
     ASSERT_NE(marked.Paper(), nullptr);
     const HWND paper = preview->Paper().Handle();
     EXPECT_TRUE(PumpUntil([&] {
-        ScreenCapture screen(form->Handle());
-        return screen.Pixel(OnScreen(paper, 100, 80)) == kBandOfPage2 &&
-               screen.Pixel(OnScreen(paper, 100, 226)) == kBandOfPage2 &&
-               screen.Pixel(OnScreen(paper, 100, 232)) == RGB(255, 255, 255) &&
-               screen.Pixel(MarkerEdge(marked)) == kMarkerBlue &&
-               screen.Pixel(MarkerEdge(other)) == RGB(255, 255, 255);
+        return ScreenPixel(OnScreen(paper, 100, 80)) == kBandOfPage2 &&
+               ScreenPixel(OnScreen(paper, 100, 226)) == kBandOfPage2 &&
+               ScreenPixel(OnScreen(paper, 100, 232)) == RGB(255, 255, 255) &&
+               ScreenPixel(MarkerEdge(marked)) == kMarkerBlue &&
+               ScreenPixel(MarkerEdge(other)) == RGB(255, 255, 255);
     })) << "the page shows where the drag left it; only the current page's thumbnail is "
            "framed in blue";
     EXPECT_TRUE(ui::testing::SaveWindowScreenshot(form->Handle(), "print-preview.png"));

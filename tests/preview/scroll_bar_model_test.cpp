@@ -33,17 +33,5 @@ TEST(ScrollBarModel, PositionsStayBetweenZeroAndTheRangeLessTheClient) {
     EXPECT_EQ(MaxScrollPosition(INT_MIN, INT_MAX), 0);
 }
 
-TEST(ScrollBarModel, ScrollMessagesAskForLinesPagesTheThumbAndTheEnds) {
-    using namespace scroll_code;
-    EXPECT_EQ(ScrollMessagePosition(kLineBack, 100, 8, 400, 900, 0), 92);
-    EXPECT_EQ(ScrollMessagePosition(kLineForward, 100, 8, 400, 900, 0), 108);
-    EXPECT_EQ(ScrollMessagePosition(kPageForward, 100, 8, 400, 900, 0), 500);
-    EXPECT_EQ(ScrollMessagePosition(kPageBack, INT_MIN + 1, 8, 400, 900, 0), INT_MIN);
-    EXPECT_EQ(ScrollMessagePosition(kThumbTrack, 100, 8, 400, 900, 77777), 77777);
-    EXPECT_EQ(ScrollMessagePosition(kStart, 100, 8, 400, 900, 0), 0);
-    EXPECT_EQ(ScrollMessagePosition(kEnd, 100, 8, 400, 900, 0), 900);
-    EXPECT_EQ(ScrollMessagePosition(8, 100, 8, 400, 900, 0), std::nullopt);  // end of scrolling
-}
-
 }  // namespace
 }  // namespace natalo
