@@ -40,6 +40,17 @@ void Report(const char* what, double seconds) {
     std::printf("%-52s %8.3f s\n", what, seconds);
 }
 
+// The system's own clock, regional settings, files and shell.
+struct SystemServices {
+    Win32Clock clock;
+    Win32RegionalSettings settings;
+    Win32FileSystem files;
+    Win32Shell shell;
+    Environment EnvironmentFor(const std::string& folder) {
+        return {clock, settings, files, folder, shell};
+    }
+};
+
 // A scratch folder with a data file of `count` varied records, removed at the end.
 class BenchFolder {
   public:
@@ -106,14 +117,11 @@ void BenchAddressBookCore() {
 // The main window over 100,000 records: what the user waits for.
 void BenchMainWindow() {
     BenchFolder folder(kRecords);
-    Win32Clock clock;
-    Win32RegionalSettings settings;
-    Win32FileSystem files;
-    Win32Shell shell;
-    const Environment environment{clock, settings, files, folder.Path(), shell};
+    SystemServices system;
     std::unique_ptr<Program> program;
-    Report("program: every window created (open file, fill the list)",
-           Seconds([&] { program = std::make_unique<Program>(environment); }));
+    Report("program: every window created (open file, fill the list)", Seconds([&] {
+               program = std::make_unique<Program>(system.EnvironmentFor(folder.Path()));
+           }));
     TInput* input = &program->Input();
     input->Show();
     ui::App().ProcessMessages();
@@ -151,9 +159,9 @@ void CALLBACK AnswerInformationMessage(HWND, UINT, UINT_PTR, DWORD) {
 // The Data menu's export over 100,000 records, and an import of 10,000 lines through the
 // import dialog's text box and the main window's Save (a write and a reopen per record).
 void BenchExchange() {
-    Win32Clock clock;
-    Win32RegionalSettings settings;
-    Win32FileSystem files;
+    SystemServices system;
+    Win32RegionalSettings& settings = system.settings;
+    Win32FileSystem& files = system.files;
     {
         BenchFolder folder(kRecords);
         DataFile data(files, folder.Path());
@@ -164,9 +172,7 @@ void BenchExchange() {
         ::DeleteFileA(exportPath.c_str());
     }
     BenchFolder folder(0);
-    Win32Shell shell;
-    const Environment environment{clock, settings, files, folder.Path(), shell};
-    Program program(environment);
+    Program program(system.EnvironmentFor(folder.Path()));
     TInput* input = &program.Input();
     TfrmImport* dialog = &program.frmImport();
     const std::string birthday = ShortDateText(DateValue({1971, 4, 3}), settings);
@@ -219,12 +225,8 @@ void BenchVCardExchange() {
 // schedule built, the labels created) to a painted window.
 void BenchBirthdayWindow() {
     BenchFolder folder(kRecords);
-    Win32Clock clock;
-    Win32RegionalSettings settings;
-    Win32FileSystem files;
-    Win32Shell shell;
-    const Environment environment{clock, settings, files, folder.Path(), shell};
-    Program program(environment);
+    SystemServices system;
+    Program program(system.EnvironmentFor(folder.Path()));
     Report("birthday window: shown and fully built", Seconds([&] {
                program.Start();
                ui::App().ProcessMessages();
@@ -233,6 +235,37 @@ void BenchBirthdayWindow() {
                program.Input().ShowBirthdays();
                ui::App().ProcessMessages();
            }));
+}
+
+// The print window over 1,000 and 100,000 people: its showing records the whole list.
+void BenchPrintWindow() {
+    for (const int people : {1000, kRecords}) {
+        BenchFolder folder(people);
+        SystemServices system;
+        Program program(system.EnvironmentFor(folder.Path()));
+        program.Start();  // the birthday window leaves the print list
+        ui::App().ProcessMessages();
+        program.BirthdayWindowsOfRun().HideCurrent();
+        TForm4& window = program.Form4();
+        const auto start = std::chrono::steady_clock::now();
+        double firstPage = -1;
+        window.PagePreview1().OnNewPage = [&] {
+            if (firstPage < 0)
+                firstPage =
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        };
+        const double whole = Seconds([&] {
+            window.Show();
+            ui::App().ProcessMessages();
+        });
+        const std::string people_ = std::to_string(people);
+        Report(("print window, " + people_ + " people: first page stored").c_str(),
+               firstPage < 0 ? whole : firstPage);
+        Report(("print window, " + people_ + " people: shown, " +
+                std::to_string(window.PagePreview1().TotalPages()) + " pages recorded")
+                   .c_str(),
+               whole);
+    }
 }
 
 }  // namespace
@@ -245,12 +278,18 @@ int main(int argc, char** argv) {
         bench::BenchPreview();
         return 0;
     }
+    // "print" runs the print window's figures alone.
+    if (argc > 1 && std::string(argv[1]) == "print") {
+        BenchPrintWindow();
+        return 0;
+    }
     std::printf("Natalo benchmarks, %d records\n", kRecords);
     BenchAddressBookCore();
     BenchMainWindow();
     BenchExchange();
     BenchVCardExchange();
     BenchBirthdayWindow();
+    BenchPrintWindow();
     bench::BenchPreview();
     return 0;
 }

@@ -2,17 +2,30 @@
 
 #include "app/single_instance.h"
 #include "exchange/export_command.h"
+#include "preview/win32_print_spooler.h"
 
 namespace natalo {
 
-Program::Program(const Environment& environment, ProgramDialogs dialogs)
+namespace {
+
+ProgramSeams WithSpooler(ProgramSeams seams) {
+    if (!seams.spooler)
+        seams.spooler = std::make_shared<Win32PrintSpooler>();
+    return seams;
+}
+
+}  // namespace
+
+Program::Program(const Environment& environment, ProgramSeams seams)
     : environment_(environment),
-      dialogs_(std::move(dialogs)),
+      seams_(WithSpooler(std::move(seams))),
+      printer_(*seams_.spooler),
       input_(environment_),
       frmerf_(input_),
-      frmImport_(input_, dialogs_.chooseImportFile),
+      frmImport_(input_, seams_.chooseImportFile),
       form1_(environment_.shell),
       form3_(environment_.shell),
+      form4_(lists_.printList, printer_, seams_.choosePrint),
       about_(environment_.shell),
       birthdayWindows_(input_, form3_, lists_) {
     ConnectCommands();
@@ -25,13 +38,12 @@ void Program::ConnectCommands() {
     main.showTellAFriend.Connect([this] { form1_.ShowModal(); });
     main.showAbout.Connect([this] { about_.Show(); });
     main.importList.Connect([this] { frmImport_.ShowForImport(); });
-    main.exportList.Connect([this] { ExportAddressList(input_, dialogs_.chooseExportFile); });
-    main.exportVCards.Connect([this] { ExportVCards(input_, dialogs_.chooseVCardFile); });
+    main.exportList.Connect([this] { ExportAddressList(input_, seams_.chooseExportFile); });
+    main.exportVCards.Connect([this] { ExportVCards(input_, seams_.chooseVCardFile); });
     main.exportCalendar.Connect(
-        [this] { ExportBirthdayCalendar(input_, dialogs_.chooseCalendarFile); });
+        [this] { ExportBirthdayCalendar(input_, seams_.chooseCalendarFile); });
     input_.ConnectEditor(frmerf_);
-    // The printout is not there yet: the print picture does nothing.
-    birthdayWindows_.PrintBirthdays().Connect([] {});
+    birthdayWindows_.PrintBirthdays().Connect([this] { form4_.Show(); });
 }
 
 void Program::Start() {

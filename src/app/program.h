@@ -10,6 +10,10 @@
 #include "exchange/import_dialog.h"
 #include "exchange/list_file_dialogs.h"
 #include "platform/environment.h"
+#include "preview/print_spooler.h"
+#include "preview/printer.h"
+#include "printing/print_dialog.h"
+#include "printing/print_window.h"
 #include "reminder/about_window.h"
 #include "reminder/birthday_lists.h"
 #include "reminder/birthday_window.h"
@@ -19,12 +23,17 @@
 
 namespace natalo {
 
-// The common dialogs the program shows to choose a file; tests answer them themselves.
-struct ProgramDialogs {
+// Where the program meets the user's system beyond its environment: the common dialogs
+// that choose a file or what to print, and the printer spooler. Tests answer the dialogs
+// themselves and stand in a spooler of their own.
+struct ProgramSeams {
     FileChooser chooseImportFile = &ShowImportOpenDialog;
     FileChooser chooseExportFile = &ShowExportSaveDialog;
     FileChooser chooseVCardFile = &ShowVCardSaveDialog;
     FileChooser chooseCalendarFile = &ShowCalendarSaveDialog;
+    PrintChooser choosePrint = &ShowPrintDialog;
+    // The system's spooler when none is given.
+    std::shared_ptr<PrintSpooler> spooler;
 };
 
 class Program {
@@ -32,7 +41,7 @@ class Program {
     // Creates every window, hidden, and connects their commands. A window that cannot be
     // created throws; a failure inside a window's own start (the data file cannot be
     // opened) has been reported and start-up goes on.
-    explicit Program(const Environment& environment, ProgramDialogs dialogs = {});
+    explicit Program(const Environment& environment, ProgramSeams seams = {});
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -50,6 +59,7 @@ class Program {
     TfrmImport& frmImport() { return frmImport_; }
     TForm1& Form1() { return form1_; }
     TForm3& Form3() { return form3_; }
+    TForm4& Form4() { return form4_; }
     TAbout& About() { return about_; }
     // The current birthday window; null before the first showing.
     TfrmDisp* frmDisp() const { return birthdayWindows_.Current(); }
@@ -58,7 +68,8 @@ class Program {
     void ConnectCommands();
 
     Environment environment_;
-    ProgramDialogs dialogs_;
+    ProgramSeams seams_;
+    TPrinter printer_;
     BirthdayLists lists_;
     // In the order of start-up; the first becomes the application's main form.
     TInput input_;
@@ -66,6 +77,7 @@ class Program {
     TfrmImport frmImport_;
     TForm1 form1_;
     TForm3 form3_;
+    TForm4 form4_;
     TAbout about_;
     // Last, so that they go first: they read the main window's data file and open their
     // links in the browser window.

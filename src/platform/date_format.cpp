@@ -96,7 +96,7 @@ std::string WithFourDigitYear(std::string_view picture) {
         std::size_t run = 1;
         while (i + run < picture.size() && picture[i + run] == 'y')
             ++run;
-        out.append(run < 3 ? 4 : run, 'y');
+        out += "yyyy";
         i += run;
     }
     return out;

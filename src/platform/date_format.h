@@ -15,9 +15,10 @@ namespace natalo {
 std::string FormatDate(const CivilDate& date, std::string_view picture,
                        const RegionalSettings& settings);
 
-// The picture with every year shorter than four digits ("yy", "y") written as "yyyy",
-// quoted text left alone: for dates that must read back in the right century (a birthday
-// in 1604 or 1920 written as "04" or "20" would come back as 2004 or 2020).
+// The picture with every run of year letters ("y", "yy", "yyyyy") written as "yyyy", quoted
+// text left alone: for dates that must read back in the right century (a birthday in 1604
+// or 1920 written as "04" or "20" would come back as 2004 or 2020), and for pictures in
+// which the year is to be found and removed.
 std::string WithFourDigitYear(std::string_view picture);
 
 // A date value in the user's short date format; empty text when the value is not a

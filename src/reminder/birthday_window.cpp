@@ -190,6 +190,7 @@ void TfrmDisp::Button2Click() {
 }
 
 void TfrmDisp::Image4Click() {
+    FadeOut();
     family_.PrintBirthdays()();
 }
 

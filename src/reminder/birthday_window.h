@@ -34,7 +34,8 @@ class TfrmDisp : public ui::Form {
     void Button1Click();
     // Edit picture: fade out, hide, and show the main window in its normal size.
     void Button2Click();
-    // Print picture: hands over to the print window (BirthdayWindows::PrintBirthdays).
+    // Print picture: fades out, hides, and hands over to the print window
+    // (BirthdayWindows::PrintBirthdays).
     void Image4Click();
     // Enlarge picture: the latest birthday window grows from 380 to 455 pixels.
     void Image5Click();

@@ -2,30 +2,10 @@
 
 #include <array>
 
+#include "platform/date_format.h"
+
 namespace natalo {
 namespace {
-
-// Every run of year letters ("y", "yy", "yyyy") becomes "yyyy", so that one removal list
-// serves all year lengths; quoted literal text is left alone.
-std::string WithFourDigitYear(std::string_view format) {
-    std::string out;
-    bool quoted = false;
-    std::size_t i = 0;
-    while (i < format.size()) {
-        const char c = format[i];
-        if (c == '\'')
-            quoted = !quoted;
-        if (c == 'y' && !quoted) {
-            while (i < format.size() && format[i] == 'y')
-                ++i;
-            out += "yyyy";
-            continue;
-        }
-        out += c;
-        ++i;
-    }
-    return out;
-}
 
 void RemoveFirst(std::string& text, std::string_view piece) {
     if (const auto at = text.find(piece); at != std::string::npos)

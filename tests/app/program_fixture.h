@@ -14,6 +14,7 @@
 
 #include "app/program.h"
 #include "platform/win32_file_system.h"
+#include "preview/fake_print_spooler.h"
 #include "support/fake_clock.h"
 #include "support/fake_regional_settings.h"
 #include "support/recording_shell.h"
@@ -81,12 +82,17 @@ class ProgramTest : public ui::testing::UiTest {
     // Creates the windows over whatever data.dat the folder holds (or none).
     void StartOverDataFile() {
         program.reset();
-        ProgramDialogs dialogs;
-        dialogs.chooseImportFile = [this](HWND) { return chosenFile; };
-        dialogs.chooseExportFile = [this](HWND) { return chosenFile; };
-        dialogs.chooseVCardFile = [this](HWND) { return chosenFile; };
-        dialogs.chooseCalendarFile = [this](HWND) { return chosenFile; };
-        program = std::make_unique<Program>(environment, std::move(dialogs));
+        ProgramSeams seams;
+        seams.chooseImportFile = [this](HWND) { return chosenFile; };
+        seams.chooseExportFile = [this](HWND) { return chosenFile; };
+        seams.chooseVCardFile = [this](HWND) { return chosenFile; };
+        seams.chooseCalendarFile = [this](HWND) { return chosenFile; };
+        seams.choosePrint = [this](HWND, int totalPages, TPrinter&) {
+            printDialogPages.push_back(totalPages);
+            return printChoice;
+        };
+        seams.spooler = spooler;
+        program = std::make_unique<Program>(environment, std::move(seams));
         input = &program->Input();
     }
 
@@ -100,6 +106,11 @@ class ProgramTest : public ui::testing::UiTest {
     Environment environment{clock, regional, files, folder.Path(), shell};
     // What the file dialogs answer: a path, or nothing for Cancel.
     std::optional<std::string> chosenFile;
+    // What the print dialog answers, and the page counts it was opened with.
+    std::optional<PrintChoice> printChoice;
+    std::vector<int> printDialogPages;
+    // One A4 printer that prints nowhere: the printer side as the spooler tells it.
+    std::shared_ptr<FakePrintSpooler> spooler = std::make_shared<FakePrintSpooler>();
     std::unique_ptr<Program> program;
     TInput* input = nullptr;  // the main window of the running program
 };

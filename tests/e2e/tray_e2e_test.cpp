@@ -1,15 +1,15 @@
 // natalo.exe in the notification area as a user meets it: a click on its icon in Wine's
-// system tray window (xdotool on the X display), the tray menu (with a screenshot for
-// people to look at) and "&Close" with "Yes", watched from this second process.
+// system tray window (xdotool on the X display), the tray menu (checked on screen and
+// saved for people to look at) and "&Close" with "Yes", watched from this second process.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/win32_handle.h"
 #include "win32/program_driver.h"
+#include "win32/screenshot.h"
 #include "win32/temp_folder.h"
 
 namespace natalo {
@@ -18,8 +18,6 @@ namespace {
 using namespace std::chrono_literals;
 using testing::RunningProgram;
 using testing::TempFolder;
-
-const std::string kCaption = "   Natalo - The Birthday Manager";
 
 // Runs a Unix program (Wine starts it with the Unix environment, the display included)
 // and waits until it has finished. Wine gives no handle for a Unix process, so a shell
@@ -47,17 +45,17 @@ bool RunUnixProgram(const std::string& program, const std::string& arguments) {
     return finished;
 }
 
-bool ClickAt(POINT point, int button) {
-    return RunUnixProgram("/usr/bin/xdotool", "mousemove " + std::to_string(point.x) + " " +
-                                                  std::to_string(point.y) + " click " +
-                                                  std::to_string(button));
+std::string MouseMoveTo(POINT point) {
+    return "mousemove " + std::to_string(point.x) + " " + std::to_string(point.y);
 }
 
-// Saves the whole screen as a PNG next to natalo.exe in the build folder.
-bool SaveScreen(const std::string& name) {
-    std::string folder = NATALO_EXE_PATH;
-    folder.erase(folder.find_last_of('/') + 1);
-    return RunUnixProgram("/usr/bin/import", "-window root " + folder + name);
+bool MoveMouseTo(POINT point) {
+    return RunUnixProgram("/usr/bin/xdotool", MouseMoveTo(point));
+}
+
+bool ClickAt(POINT point, int button) {
+    return RunUnixProgram("/usr/bin/xdotool",
+                          MouseMoveTo(point) + " click " + std::to_string(button));
 }
 
 // The icons in Wine's stand-in for the taskbar's notification area.
@@ -96,24 +94,10 @@ class TrayEndToEndTest : public ::testing::Test {
             }
             return false;
         }));
-        ASSERT_TRUE(testing::WaitUntil([&] { return VisibleBirthdayWindows().size() == 1; }));
+        ASSERT_TRUE(testing::WaitUntil(
+            [&] { return testing::VisibleBirthdayWindows(*program).size() == 1; }));
     }
 
-    // The birthday windows wear the main window's caption but have no list.
-    std::vector<HWND> VisibleBirthdayWindows() const {
-        std::vector<HWND> found;
-        for (HWND window : program->Windows()) {
-            if (!::IsWindowVisible(window) || testing::WindowText(window) != kCaption)
-                continue;
-            const std::vector<HWND> children = testing::ChildWindows(window);
-            const bool hasList = std::any_of(children.begin(), children.end(), [](HWND child) {
-                return testing::ClassNameOf(child) == "SysListView32";
-            });
-            if (!hasList)
-                found.push_back(window);
-        }
-        return found;
-    }
     HWND OpenMenu() const {
         HWND menu = nullptr;
         for (HWND window : program->Windows()) {
@@ -129,10 +113,10 @@ class TrayEndToEndTest : public ::testing::Test {
 };
 
 TEST_F(TrayEndToEndTest, AClickOnTheIconShowsANewBirthdayWindow) {
-    const HWND first = VisibleBirthdayWindows().front();
+    const HWND first = testing::VisibleBirthdayWindows(*program).front();
     ASSERT_TRUE(ClickAt(CentreOf(icon_), 1));
     ASSERT_TRUE(testing::WaitUntil([&] {
-        const std::vector<HWND> visible = VisibleBirthdayWindows();
+        const std::vector<HWND> visible = testing::VisibleBirthdayWindows(*program);
         return visible.size() == 1 && visible.front() != first;
     }));
     EXPECT_FALSE(::IsWindowVisible(first));
@@ -143,13 +127,17 @@ TEST_F(TrayEndToEndTest, CloseFromTheTrayMenuWithYesEndsTheProgramWithExitCodeZe
     ASSERT_TRUE(ClickAt(CentreOf(icon_), 3));
     HWND menu = nullptr;
     ASSERT_TRUE(testing::WaitUntil([&] { return (menu = OpenMenu()) != nullptr; }));
-    std::this_thread::sleep_for(200ms);  // drawn
-    EXPECT_TRUE(SaveScreen("tray-menu.png"));
-
-    // "&Close" is the menu's last item.
+    // "&Close" is the menu's last item: pointed at, it shows the highlight (checked right of
+    // its text on the whole screen, whose picture has screen coordinates).
     RECT rect{};
     ::GetWindowRect(menu, &rect);
-    ASSERT_TRUE(ClickAt({(rect.left + rect.right) / 2, rect.bottom - 10}, 1));
+    const POINT close{rect.right - 10, rect.bottom - 10};
+    ASSERT_TRUE(MoveMouseTo(close));
+    EXPECT_TRUE(testing::ShowsOnScreen(
+        ::GetDesktopWindow(), "tray-menu.png", [&](const testing::Screenshot& shot) {
+            return shot.HasColourAt(close, ::GetSysColor(COLOR_HIGHLIGHT));
+        }));
+    ASSERT_TRUE(ClickAt(close, 1));
     HWND box = nullptr;
     ASSERT_TRUE(
         testing::WaitUntil([&] { return (box = program->FindMessageBox("Close")) != nullptr; }));

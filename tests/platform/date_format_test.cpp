@@ -26,6 +26,7 @@ TEST(WithFourDigitYear, WidensShortYearsOnlyOutsideQuotes) {
     EXPECT_EQ(WithFourDigitYear("M/d/yy"), "M/d/yyyy");
     EXPECT_EQ(WithFourDigitYear("d.M.y"), "d.M.yyyy");
     EXPECT_EQ(WithFourDigitYear("dd.MM.yyyy"), "dd.MM.yyyy");
+    EXPECT_EQ(WithFourDigitYear("yyyyy/M/d"), "yyyy/M/d");
     EXPECT_EQ(WithFourDigitYear("yy-MM-dd 'yy'"), "yyyy-MM-dd 'yy'");
     EXPECT_EQ(WithFourDigitYear("d''yy"), "d''yyyy");
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -26,13 +27,25 @@ std::string WinePath(const std::string& unixPath) {
     return path;
 }
 
-std::optional<std::string> FindPdf(const std::string& title) {
+std::vector<std::string> FindPdfs(const std::string& title) {
+    std::vector<std::string> pdfs;
     WIN32_FIND_DATAA found{};
-    HANDLE search = ::FindFirstFileA(WinePath(PdfFolder() + "/" + title + "*").c_str(), &found);
+    HANDLE search = ::FindFirstFileA(WinePath(PdfFolder() + "/" + title + "*.pdf").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
-        return std::nullopt;
+        return pdfs;
+    do {
+        pdfs.push_back(PdfFolder() + "/" + found.cFileName);
+    } while (::FindNextFileA(search, &found));
     ::FindClose(search);
-    return PdfFolder() + "/" + found.cFileName;
+    std::sort(pdfs.begin(), pdfs.end());
+    return pdfs;
+}
+
+std::optional<std::string> FindPdf(const std::string& title) {
+    const std::vector<std::string> pdfs = FindPdfs(title);
+    if (pdfs.empty())
+        return std::nullopt;
+    return pdfs.front();
 }
 
 double Attribute(const std::string& element, const char* name) {
@@ -96,6 +109,22 @@ std::optional<std::string> WaitForPdf(const std::string& title, int timeoutMs) {
         ::Sleep(100);
     }
     return std::nullopt;
+}
+
+std::vector<std::string> WaitForPdfs(const std::string& title, std::size_t count, int timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    std::vector<std::string> complete;
+    do {
+        complete.clear();
+        for (const std::string& pdf : FindPdfs(title)) {
+            if (ReadPdfInfo(pdf).pages > 0)
+                complete.push_back(pdf);
+        }
+        if (complete.size() >= count)
+            break;
+        ::Sleep(100);
+    } while (static_cast<int>(::GetTickCount() - start) < timeoutMs);
+    return complete;
 }
 
 bool PdfExists(const std::string& title) {

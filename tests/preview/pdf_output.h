@@ -16,6 +16,10 @@ std::string PdfFolder();
 // Waits until a complete PDF whose name starts with `title` is in the folder; returns its
 // Unix path, or nothing after the deadline.
 std::optional<std::string> WaitForPdf(const std::string& title, int timeoutMs = 30000);
+// Waits until `count` complete PDFs whose names start with `title` are in the folder;
+// returns their Unix paths in name order, or what there is after the deadline.
+std::vector<std::string> WaitForPdfs(const std::string& title, std::size_t count,
+                                     int timeoutMs = 30000);
 // Whether any file whose name starts with `title` is in the folder now.
 bool PdfExists(const std::string& title);
 

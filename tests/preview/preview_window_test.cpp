@@ -10,15 +10,11 @@
 namespace natalo::testing {
 namespace {
 
+using ui::testing::AllOf;
 using ui::testing::PressKey;
 using ui::testing::Pump;
 using ui::testing::PumpUntil;
-
-// What the screen shows at a point right now.
-COLORREF ScreenPixel(POINT point) {
-    ui::WindowDc screen(nullptr);
-    return ::GetPixel(screen.dc(), point.x, point.y);
-}
+using ui::testing::Screenshot;
 
 // A point of a window's client area on screen.
 POINT OnScreen(HWND window, int x, int y) {
@@ -117,15 +113,21 @@ TEST_F(PreviewWindowTest, RecordedDocumentDrivenByKeysWheelAndMouse) {
     ASSERT_EQ(strip->CurrentThumbnail(), &marked);
     ASSERT_NE(marked.Paper(), nullptr);
     const HWND paper = preview->Paper().Handle();
-    EXPECT_TRUE(PumpUntil([&] {
-        return ScreenPixel(OnScreen(paper, 100, 80)) == kBandOfPage2 &&
-               ScreenPixel(OnScreen(paper, 100, 226)) == kBandOfPage2 &&
-               ScreenPixel(OnScreen(paper, 100, 232)) == RGB(255, 255, 255) &&
-               ScreenPixel(MarkerEdge(marked)) == kMarkerBlue &&
-               ScreenPixel(MarkerEdge(other)) == RGB(255, 255, 255);
-    })) << "the page shows where the drag left it; only the current page's thumbnail is "
+    EXPECT_TRUE(ui::testing::ScreenShows(
+        form->Handle(), "print-preview.png",
+        [&](const Screenshot& shot) {
+            const auto at = [&](POINT screen) {
+                const RECT window = ui::testing::WindowRect(form->Handle());
+                return POINT{screen.x - window.left, screen.y - window.top};
+            };
+            return AllOf({shot.HasColourAt(at(OnScreen(paper, 100, 80)), kBandOfPage2),
+                          shot.HasColourAt(at(OnScreen(paper, 100, 226)), kBandOfPage2),
+                          shot.HasColourAt(at(OnScreen(paper, 100, 232)), RGB(255, 255, 255)),
+                          shot.HasColourAt(at(MarkerEdge(marked)), kMarkerBlue),
+                          shot.HasColourAt(at(MarkerEdge(other)), RGB(255, 255, 255))});
+        }))
+        << "the page shows where the drag left it; only the current page's thumbnail is "
            "framed in blue";
-    EXPECT_TRUE(ui::testing::SaveWindowScreenshot(form->Handle(), "print-preview.png"));
 }
 
 }  // namespace

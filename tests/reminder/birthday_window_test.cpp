@@ -14,6 +14,7 @@ namespace {
 using ui::FontSpec;
 using ui::testing::Pump;
 using ui::testing::RunLater;
+using ui::testing::WaitUntilRunLaterIsDue;
 
 const std::string kService = "http://greetings.natalo.example/zozerodivodurorudu/showall.php";
 
@@ -284,7 +285,7 @@ TEST_F(BirthdayWindowTest, FadeServesMessagesAtEachStepAndEndsHidden) {
     TfrmDisp& window = ShowBirthdayWindow();
     bool ranDuringFade = false;
     RunLater([&] { ranDuringFade = window.Fading(); }, 1);
-    ::Sleep(20);  // the timer is due before the fade starts
+    ASSERT_TRUE(WaitUntilRunLaterIsDue());  // before the fade starts
     Click(window.Image3());
     EXPECT_TRUE(ranDuringFade);
     EXPECT_FALSE(window.Fading());
@@ -363,7 +364,7 @@ TEST_F(BirthdayWindowTest, AWindowStillFadingIsNotFreedByANewShowing) {
             input->ShowBirthdays();
         },
         1);
-    ::Sleep(20);
+    ASSERT_TRUE(WaitUntilRunLaterIsDue());
     fading.Button1Click();  // must come back to a living window
     EXPECT_FALSE(fading.Visible());
     EXPECT_TRUE(program->frmDisp()->Visible());

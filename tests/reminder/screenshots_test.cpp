@@ -1,15 +1,20 @@
-// The reminder's windows on screen: screenshots for people to look at, and what only a
-// real mouse shows (the tooltip of a disabled link).
+// The reminder's windows on screen, checked and saved for people to look at, and what only
+// a real mouse shows (the tooltip of a disabled link).
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "reminder_window_fixture.h"
 
 namespace natalo::testing {
 namespace {
 
+using ui::testing::AllOf;
+using ui::testing::HasActiveTitleBand;
 using ui::testing::Pump;
 using ui::testing::PumpUntil;
-using ui::testing::SaveWindowScreenshot;
+using ui::testing::Screenshot;
+using ui::testing::ScreenShows;
 
 using ReminderScreenshotTest = ReminderWindowTest;
 
@@ -38,13 +43,25 @@ TEST_F(ReminderScreenshotTest, DisabledLinkShowsItsTooltipUnderTheMouse) {
 
 TEST_F(ReminderScreenshotTest, CompanionWindows) {
     Start();
-    const std::pair<ui::Form*, const char*> shots[] = {{form3, "browser-window.png"},
-                                                       {form1, "tell-a-friend-window.png"},
-                                                       {about, "about-window.png"}};
-    for (const auto& [form, file] : shots) {
+    // The program's blue: the back arrow's disc, the logo's tile.
+    const COLORREF blue = RGB(0x2F, 0x6F, 0xB5);
+    const std::tuple<ui::Form*, const char*, ScreenCheck> shots[] = {
+        {form3, "browser-window.png",
+         [&](const Screenshot& shot) {
+             return shot.HasColourIn(shot.RectOf(form3->Back().Handle()), blue, 8);
+         }},
+        {form1, "tell-a-friend-window.png",
+         [&](const Screenshot& shot) {
+             return shot.HasColourIn(shot.RectOf(form1->TellAFriendLink().Handle()), RGB(0, 0, 255),
+                                     40);
+         }},
+        {about, "about-window.png",
+         [&](const Screenshot& shot) { return shot.HasColourIn(shot.ClientArea(), blue, 4); }}};
+    for (const auto& [form, file, shows] : shots) {
         form->Show();
-        Pump(300);
-        EXPECT_TRUE(SaveWindowScreenshot(form->Handle(), file)) << file;
+        EXPECT_TRUE(ScreenShows(form->Handle(), file, [&](const Screenshot& shot) {
+            return AllOf({HasActiveTitleBand(shot, *form), shows(shot)});
+        })) << file;
         form->Hide();
     }
 }

@@ -135,7 +135,7 @@ TEST_F(ApplicationTest, ProcessMessagesDeliversTimersAndPostedMessages) {
     form.Show();
     bool timerRan = false;
     RunLater([&] { timerRan = true; }, 10);
-    ::Sleep(40);
+    ASSERT_TRUE(WaitUntilRunLaterIsDue());
     ::PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
     App().ProcessMessages();
     EXPECT_TRUE(timerRan);

@@ -1,5 +1,6 @@
 #include "ui_test_support.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
@@ -8,8 +9,13 @@
 namespace natalo::ui::testing {
 namespace {
 
-std::map<UINT_PTR, std::function<void()>>& LaterActions() {
-    static std::map<UINT_PTR, std::function<void()>> actions;
+struct LaterAction {
+    std::function<void()> action;
+    DWORD due;  // tick count
+};
+
+std::map<UINT_PTR, LaterAction>& LaterActions() {
+    static std::map<UINT_PTR, LaterAction> actions;
     return actions;
 }
 
@@ -18,7 +24,7 @@ void CALLBACK RunLaterTimer(HWND, UINT, UINT_PTR id, DWORD) {
     auto found = LaterActions().find(id);
     if (found == LaterActions().end())
         return;
-    auto action = std::move(found->second);
+    auto action = std::move(found->second.action);
     LaterActions().erase(found);
     action();
 }
@@ -60,6 +66,20 @@ void Pump(int milliseconds) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT);
     } while (static_cast<int>(::GetTickCount() - start) < milliseconds);
     App().ProcessMessages();
+}
+
+bool WaitUntilRunLaterIsDue(int timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    for (const auto& [id, later] : LaterActions()) {
+        // Its time has come and the queue holds an expired timer.
+        while (static_cast<int>(::GetTickCount() - later.due) < 0 ||
+               !(LOWORD(::GetQueueStatus(QS_TIMER)) & QS_TIMER)) {
+            if (static_cast<int>(::GetTickCount() - start) > timeoutMs)
+                return false;
+            ::Sleep(1);
+        }
+    }
+    return true;
 }
 
 void PressKey(HWND window, UINT virtualKey) {
@@ -141,9 +161,30 @@ bool ClientHasColour(HWND window, COLORREF colour) {
     return found;
 }
 
+::testing::AssertionResult ScreenShows(HWND window, const char* fileName,
+                                       const natalo::testing::ScreenCheck& check) {
+    return natalo::testing::ShowsOnScreen(window, fileName, check, [] { App().ProcessMessages(); });
+}
+
+::testing::AssertionResult HasActiveTitleBand(const Screenshot& shot, Form& form) {
+    const ThemedFrame& frame = form.Frame();
+    const RECT band = frame.TitleBandRect(form.Handle());
+    LONG right = band.right;
+    for (FrameButton button : {FrameButton::Minimize, FrameButton::Maximize, FrameButton::Close}) {
+        const RECT rect = frame.ButtonRect(form.Handle(), button);
+        if (!::IsRectEmpty(&rect))
+            right = std::min(right, rect.left);
+    }
+    const FrameStyle& style = frame.Style();
+    return shot.HasColourAt({right - 2, band.top + style.titleHeight / 2},
+                            BlendColour(style.titleTop, style.titleBottom, 128), 2);
+}
+
 void RunLater(std::function<void()> action, int delayMs) {
     UINT_PTR id = ::SetTimer(nullptr, 0, static_cast<UINT>(delayMs), &RunLaterTimer);
-    LaterActions()[id] = std::move(action);
+    // Shorter delays are raised to the minimum.
+    const DWORD delay = std::max<DWORD>(static_cast<DWORD>(delayMs), USER_TIMER_MINIMUM);
+    LaterActions()[id] = {std::move(action), ::GetTickCount() + delay};
 }
 
 void UiTest::SetUp() {
@@ -155,6 +196,10 @@ void UiTest::SetUp() {
 
 void UiTest::TearDown() {
     Pump(5);
+    // A safety net still waiting must not run in a later test, over a fixture that is gone.
+    for (const auto& [id, later] : LaterActions())
+        ::KillTimer(nullptr, id);
+    LaterActions().clear();
     App().SetExceptionSink(nullptr);
     App().Resume();
     EXPECT_TRUE(App().Forms().empty()) << "a test left forms behind";

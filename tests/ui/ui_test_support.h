@@ -37,10 +37,21 @@ COLORREF ClientPixel(HWND window, int x, int y);
 // Whether any pixel of the window's client area has exactly `colour`.
 bool ClientHasColour(HWND window, COLORREF colour);
 
-using natalo::testing::SaveWindowScreenshot;
+using natalo::testing::AllOf;
+using natalo::testing::Screenshot;
+// Pumps until the screen shows the window as the check wants it, or the time is up; then
+// saves that picture as `fileName` (in the build folder, unless null) for people to look at.
+::testing::AssertionResult ScreenShows(HWND window, const char* fileName,
+                                       const natalo::testing::ScreenCheck& check);
+// Whether the picture shows the form's themed title band in its active colours: in the
+// middle row, halfway between top and bottom colour, right of the caption.
+::testing::AssertionResult HasActiveTitleBand(const Screenshot& shot, Form& form);
 
 // Calls `action` once from a thread timer after `delayMs` (inside whatever loop runs).
 void RunLater(std::function<void()> action, int delayMs = 50);
+// Waits, handling nothing, until the actions given to RunLater are due, so that the next
+// loop that serves messages runs them; false on timeout.
+bool WaitUntilRunLaterIsDue(int timeoutMs = 3000);
 
 class UiTest : public ::testing::Test {
   protected:

@@ -138,6 +138,37 @@ HWND RunningProgram::FindMessageBox(const std::string& caption) const {
     return nullptr;
 }
 
+namespace {
+
+const std::string kMainCaption = "   Natalo - The Birthday Manager";
+
+bool HasAddressList(HWND window) {
+    const std::vector<HWND> children = ChildWindows(window);
+    return std::any_of(children.begin(), children.end(),
+                       [](HWND child) { return ClassNameOf(child) == "SysListView32"; });
+}
+
+}  // namespace
+
+HWND FindMainWindow(const RunningProgram& program) {
+    for (HWND window : program.Windows()) {
+        if (WindowText(window) == kMainCaption && HasAddressList(window))
+            return window;
+    }
+    return nullptr;
+}
+
+std::vector<HWND> VisibleBirthdayWindows(const RunningProgram& program) {
+    std::vector<HWND> found;
+    for (HWND window : program.Windows()) {
+        if (::IsWindowVisible(window) && WindowText(window) == kMainCaption &&
+            !HasAddressList(window)) {
+            found.push_back(window);
+        }
+    }
+    return found;
+}
+
 std::string MessageBoxText(HWND box) {
     std::string text;
     for (HWND child : ChildWindows(box)) {

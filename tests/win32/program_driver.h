@@ -55,6 +55,11 @@ class RunningProgram {
     DWORD processId_ = 0;
 };
 
+// natalo's main window and birthday windows wear the same caption; the main window is the
+// one with the address list. The main window (hidden or not), or null:
+HWND FindMainWindow(const RunningProgram& program);
+std::vector<HWND> VisibleBirthdayWindows(const RunningProgram& program);
+
 // The text of a message box (its static controls, joined by new lines).
 std::string MessageBoxText(HWND box);
 // Clicks the button with this caption in a dialog; false when there is none.

@@ -1,0 +1,91 @@
+// The print window as a real window under Wine, started with the whole program over a
+// data file in a scratch folder and a spooler of the test's own with one A4 printer.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/program_fixture.h"
+
+namespace natalo {
+namespace {
+
+using testing::Person;
+
+std::vector<AddressRecord> People(int count) {
+    std::vector<AddressRecord> people;
+    for (int i = 0; i < count; ++i)
+        people.push_back(Person("P" + std::to_string(i), "Name", {1970, 1 + i % 12, 1 + i % 28}));
+    return people;
+}
+
+class PrintWindowTest : public testing::ProgramTest {
+  protected:
+    TForm4& Form4() { return program->Form4(); }
+    TPagePreview& Preview() { return program->Form4().PagePreview1(); }
+    // The print list as a showing of the birthday window leaves it.
+    void ShowBirthdays() { program->BirthdayWindowsOfRun().ShowNew(); }
+};
+
+TEST_F(PrintWindowTest, LaidOutAsDesigned) {
+    Start();
+    EXPECT_EQ(Form4().Text(), "  Natalo - The Birthday Manager");
+    const RECT client = Form4().ClientRect();
+    EXPECT_EQ(client.right, 517);
+    EXPECT_EQ(client.bottom, 606);
+    EXPECT_FALSE(Form4().Visible());
+    EXPECT_EQ(Preview().GetBounds(), (ui::Bounds{16, 40, 353, 521}));
+    EXPECT_EQ(Form4().Button1().GetBounds(), (ui::Bounds{64, 560, 121, 41}));
+    EXPECT_EQ(Form4().Button1().Text(), "Print");
+    EXPECT_EQ(Form4().Button2().GetBounds(), (ui::Bounds{208, 560, 121, 41}));
+    EXPECT_EQ(Form4().Button2().Text(), "Cancel");
+    EXPECT_EQ(&Form4().Memo1(), &program->Lists().printList);
+}
+
+TEST_F(PrintWindowTest, EachShowingRecordsTheListAnewOnThePrintersPaper) {
+    Start(People(107));
+    ShowBirthdays();
+    Form4().Show();
+    EXPECT_EQ(Preview().TotalPages(), 2);
+    EXPECT_EQ(Preview().PaperWidth(), 21000);  // the printer's A4, portrait
+    EXPECT_EQ(Preview().Orientation(), poPortrait);
+    Form4().Button2().Click();
+    EXPECT_FALSE(Form4().Visible());
+    Form4().Show();
+    EXPECT_EQ(Preview().TotalPages(), 2);
+    EXPECT_EQ(Preview().State(), psReady);
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(PrintWindowTest, AnEmptyAddressBookGivesOneBlankPage) {
+    Start();
+    Form4().Show();
+    EXPECT_EQ(Preview().TotalPages(), 1);
+}
+
+TEST_F(PrintWindowTest, PrintAsksOnlyWhenNoDocumentIsUnderWay) {
+    Start(People(3));
+    ShowBirthdays();
+    Form4().Show();
+    Preview().BeginDoc();
+    Form4().Button1().Click();
+    EXPECT_TRUE(printDialogPages.empty());
+    Preview().EndDoc();
+    Form4().Button1().Click();  // the dialog is cancelled: nothing is printed
+    EXPECT_EQ(printDialogPages, std::vector<int>{1});
+    EXPECT_EQ(Preview().State(), psReady);
+    EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(PrintWindowTest, ThePrintPictureFadesTheBirthdayWindowOutAndShowsThePrintWindow) {
+    Start(People(3));
+    ShowBirthdays();
+    TfrmDisp& birthdays = *program->frmDisp();
+    birthdays.Image4().Click();
+    EXPECT_FALSE(birthdays.Visible());
+    EXPECT_TRUE(Form4().Visible());
+    EXPECT_FALSE(Form4().IsModal());
+    EXPECT_EQ(Preview().TotalPages(), 1);
+    EXPECT_EQ(Form4().Memo1().size(), 6u);
+}
+
+}  // namespace
+}  // namespace natalo
