@@ -102,3 +102,6 @@ icon browser-stop 32 \
     -fill '#d8344a' -stroke '#9c1f31' -strokewidth 3 \
     -draw 'polygon 22,4 42,4 60,22 60,42 42,60 22,60 4,42 4,22' \
     -stroke none -fill '#ffffff' -draw 'rectangle 14,27 50,37'
+
+# The print preview's hand cursors (32 x 32 monochrome, hot spot 15, 15).
+python3 make-cursors.py

@@ -16,3 +16,7 @@
 // JPEG pictures (RCDATA): the birthday window's decoration and the About box logo.
 #define IDR_BIRTHDAY_PICTURE 200
 #define IDR_NATALO_LOGO 201
+
+// The print preview's hand cursors are named resources, "CURSOR_HAND" (open hand) and
+// "CURSOR_GRAB" (grabbing hand); never define these two names here, or the resource
+// script would number them.

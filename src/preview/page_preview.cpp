@@ -9,13 +9,14 @@
 namespace natalo {
 
 TPagePreview::TPagePreview(ui::Window& parent, const ui::Bounds& bounds, TPrinter& printer)
-    : Control(parent, bounds, "", ClassName(), WS_TABSTOP | WS_CLIPCHILDREN, 0, Kind::Own),
+    : ScrollBox(parent, bounds, ClassName(), WS_TABSTOP),
       printer_(printer),
       paper_(ScreenPixelsPerInch()) {
     font_.PixelsPerInch = ScreenPixelsPerInch();
     paper_.OnPaperChanged = [this] { UpdateZoom(); };
     store_.OnChange = [this] { PagesChanged(); };
     store_.OnPageChange = [this](int index) { PageRewritten(index); };
+    ConnectPaper();
 }
 
 TPagePreview::~TPagePreview() {
@@ -37,15 +38,6 @@ const char* TPagePreview::ClassName() {
     static constexpr char kClass[] = "NataloPagePreview";
     RegisterOwnClass(kClass, CS_DBLCLKS, IDC_ARROW);
     return kClass;
-}
-
-LRESULT TPagePreview::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ERASEBKGND) {
-        RECT client = ClientRect();
-        ::FillRect(reinterpret_cast<HDC>(wParam), &client, ::GetSysColorBrush(COLOR_BTNFACE));
-        return 1;
-    }
-    return Control::HandleMessage(message, wParam, lParam);
 }
 
 void TPagePreview::SetState(TPreviewState state) {
@@ -280,6 +272,7 @@ void TPagePreview::Abort() {
 }
 
 void TPagePreview::PagesChanged() {
+    const int shown = currentPage_;
     if (TotalPages() == 0) {
         currentPage_ = 0;
         ShowPaper(false);
@@ -288,8 +281,13 @@ void TPagePreview::PagesChanged() {
         currentPage_ = 1;
         ShowPaper(true);
     }
-    UpdateAnnotation(currentPage_);
-    RepaintPaper();
+    // Pages appended behind the page on show leave it as it was: playing it again for
+    // every page recorded would make a long document crawl. Only an overlay, which may
+    // count the pages, is made and shown anew.
+    if (currentPage_ != shown || (Annotation() && OnAnnotation)) {
+        UpdateAnnotation(currentPage_);
+        RepaintPaper();
+    }
     ForEachView([](PreviewThumbnailView& view) { view.UpdateThumbnails(true); });
     if (OnChange)
         OnChange();

@@ -4,9 +4,13 @@
 // component keeps the paper model, exchanges paper settings with the printer and prints
 // the pages so that the recorded paper maps onto the printer's paper.
 //
-// It is a child window of its own class. What it shows is the view's business: the calls
-// into the view (UpdateZoom, UpdateAnnotation, ShowPaper, RepaintPaper) are virtual, and
-// thumbnail strips hear about pages through PreviewThumbnailView.
+// On screen it is a scroll box of its own class that shows the current page as a sheet of
+// paper (TPaperSheet) zoomed to fit, to the width, to the height or to a percentage, with
+// scroll bars where the paper is larger than the client area; the paper can be dragged
+// with the hand cursors, and keys and the mouse wheel scroll, turn pages and zoom (the view
+// part is in page_preview_view.cpp). Thumbnail strips hear about pages through
+// PreviewThumbnailView. The view's entry points (UpdateZoom, UpdateAnnotation, ShowPaper,
+// RepaintPaper, PaintPage) are virtual.
 //
 // The printer object (and its spooler) must outlive the component.
 #pragma once
@@ -22,8 +26,11 @@
 #include "preview/metafile.h"
 #include "preview/page_store.h"
 #include "preview/paper_model.h"
+#include "preview/paper_sheet.h"
+#include "preview/paper_zoom_settings.h"
+#include "preview/preview_input.h"
 #include "preview/printer.h"
-#include "ui/control.h"
+#include "preview/scroll_box.h"
 
 namespace natalo {
 
@@ -51,7 +58,9 @@ class PreviewThumbnailView {
 // What happened to the printer form the preview added itself.
 enum TOperation { opInsert, opRemove };
 
-class TPagePreview : public ui::Control {
+// Its mouse events (TMouseEvents) fire for actions on its own area and on the paper, with
+// points in its client coordinates.
+class TPagePreview : public ScrollBox, public TMouseEvents {
   public:
     TPagePreview(ui::Window& parent, const ui::Bounds& bounds, TPrinter& printer);
     ~TPagePreview() override;
@@ -124,8 +133,33 @@ class TPagePreview : public ui::Control {
     void RegisterThumbnailView(PreviewThumbnailView& view);
     void UnregisterThumbnailView(PreviewThumbnailView& view);
 
+    // The view. A fitting zoom state computes Zoom; setting Zoom (limited to
+    // ZoomMin..ZoomMax) switches to zsZoomOther.
+    TZoomState ZoomState() const { return zoom_.ZoomState(); }
+    void SetZoomState(TZoomState state);
+    int Zoom() const { return zoom_.Zoom(); }
+    void SetZoom(int zoom);
+    int ZoomMin() const { return zoom_.ZoomMin(); }
+    void SetZoomMin(int zoomMin);
+    int ZoomMax() const { return zoom_.ZoomMax(); }
+    void SetZoomMax(int zoomMax);
+    int ZoomStep() const { return zoom_.ZoomStep(); }
+    void SetZoomStep(int step) { zoom_.SetZoomStep(step); }
+    // Whether a new layout keeps the scroll positions in proportion.
+    bool ZoomSavePos() const { return zoomSavePos_; }
+    void SetZoomSavePos(bool save) { zoomSavePos_ = save; }
+    // The paper's look; every change lays the paper out again.
+    TPaperSheetOptions& PaperView() { return paperView_; }
+    void SetPaperView(const TPaperSheetOptions& options) { paperView_.Assign(options); }
+    // The paper control that shows the current page (hidden while there are no pages).
+    TPaperSheet& Paper() { return paperSheet_; }
+    // Whether the paper is wider or taller than the client area, and being dragged.
+    bool CanScrollHorz() const { return canScrollHorz_; }
+    bool CanScrollVert() const { return canScrollVert_; }
+    bool IsDragging() const { return isDragging_; }
+
     // Lays the paper out anew for the current paper, zoom and client size.
-    virtual void UpdateZoom() {}
+    virtual void UpdateZoom();
 
     std::function<void()> OnBeginDoc;
     std::function<void()> OnEndDoc;
@@ -138,6 +172,9 @@ class TPagePreview : public ui::Control {
     // Progress in percent of the pages asked for; setting abortIt stops the job.
     std::function<void(int pageNo, int progress, bool& abortIt)> OnPrintProgress;
     std::function<void(const std::string& customFormName, TOperation operation)> OnAutoCustomForm;
+    std::function<void()> OnZoomChange;
+    // Draws the screen-only overlay of a page, in Units from the paper's corner.
+    std::function<void(int pageNo, TCanvas& canvas)> OnAnnotation;
 
   protected:
     // A page being recorded: its metafile and the canvas drawing on it.
@@ -147,11 +184,12 @@ class TPagePreview : public ui::Control {
         explicit operator bool() const { return metafile != nullptr; }
     };
 
-    // View seams: the annotation overlay for a page, the paper shown or hidden, and the
-    // paper painted again.
-    virtual void UpdateAnnotation(int /*pageNo*/) {}
-    virtual void ShowPaper(bool /*visible*/) {}
-    virtual void RepaintPaper() {}
+    // The annotation overlay for a page made anew; the paper shown or hidden; the paper
+    // painted again now; the page drawn on the paper (its OnPaint).
+    virtual void UpdateAnnotation(int pageNo);
+    virtual void ShowPaper(bool visible);
+    virtual void RepaintPaper();
+    virtual void PaintPage(TPaperSheet& sender, TCanvas& canvas, const RECT& pageRect);
     // Progress between pages of a print job: PageNo, Done of Total pages.
     virtual void DoProgress(int pageNo, int done, int total);
 
@@ -164,9 +202,21 @@ class TPagePreview : public ui::Control {
     void ScaleCanvas(TCanvas& canvas);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Resized() override { UpdateZoom(); }
 
   private:
     static const char* ClassName();
+    // View.
+    void ConnectPaper();
+    PreviewViewState ViewState() const;
+    void Apply(const PreviewCommand& command);
+    bool HandleViewMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void TakeFocus();
+    POINT PaperToSelf(int x, int y) const;
+    void PaperMouseDown(TMouseButton button, unsigned keys, int x, int y);
+    void PaperMouseMove(unsigned keys, int x, int y);
+    void PaperMouseUp(TMouseButton button, unsigned keys, int x, int y);
+    void DragAlong(TControlScrollBar& bar, bool horizontal, int delta);
     void SetState(TPreviewState state);
     bool Recording() const { return state_ == psCreating && !directPrinting_; }
     bool DirectPrinting() const { return state_ == psPrinting && directPrinting_; }
@@ -201,6 +251,20 @@ class TPagePreview : public ui::Control {
     int directPageCount_ = 0;
     std::string autoFormName_;
     std::vector<PreviewThumbnailView*> views_;
+
+    // View state.
+    ZoomSettings zoom_;
+    bool zoomSavePos_ = true;
+    TPaperSheetOptions paperView_;
+    TPaperSheet paperSheet_{*this};
+    std::unique_ptr<TMetafile> annotationOverlay_;
+    bool canScrollHorz_ = false;
+    bool canScrollVert_ = false;
+    bool isDragging_ = false;
+    POINT dragStart_{0, 0};
+    PreviewWheel wheel_;
+    bool updatingZoom_ = false;
+    MouseDispatch mouse_{*this};
 };
 
 }  // namespace natalo

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "trayicon/simple_timer.h"
+#include "ui/mouse_button.h"
 
 namespace natalo {
 
@@ -36,8 +37,6 @@ constexpr unsigned kBalloonHide = 0x403;
 constexpr unsigned kBalloonTimeout = 0x404;
 constexpr unsigned kBalloonUserClick = 0x405;
 }  // namespace tray_notification
-
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // The shift state: keys held at the moment a notification is handled, plus the button of
 // a press or release.
