@@ -25,8 +25,10 @@ TForm4::TForm4(const std::vector<std::string>& printList, TPrinter& printer,
       printList_(printList),
       choosePrint_(std::move(choosePrint)),
       pagePreview1_(*this, {16, 40, 353, 521}, printer),
+      thumbnailStrip1_(*this, {370, 36, 147, 570}),
       button1_(*this, {64, 560, 121, 41}, "Print"),
       button2_(*this, {208, 560, 121, 41}, "Cancel") {
+    thumbnailStrip1_.SetPagePreview(&pagePreview1_);
     button1_.OnClick([this] { Button1Click(); });
     button2_.OnClick([this] { Button2Click(); });
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "preview/page_preview.h"
+#include "preview/thumbnail_strip.h"
 #include "printing/print_dialog.h"
 #include "ui/button.h"
 #include "ui/form.h"
@@ -26,6 +27,7 @@ class TForm4 : public ui::Form {
     void Button2Click() { Close(); }
 
     TPagePreview& PagePreview1() { return pagePreview1_; }
+    TThumbnailStrip& ThumbnailStrip1() { return thumbnailStrip1_; }
     ui::Button& Button1() { return button1_; }
     ui::Button& Button2() { return button2_; }
     // The print list: two lines per person, day and month, then the name.
@@ -39,6 +41,7 @@ class TForm4 : public ui::Form {
     const std::vector<std::string>& printList_;
     PrintChooser choosePrint_;
     TPagePreview pagePreview1_;
+    TThumbnailStrip thumbnailStrip1_;
     ui::Button button1_;
     ui::Button button2_;
 };

@@ -33,6 +33,8 @@ TEST_F(PrintWindowTest, LaidOutAsDesigned) {
     EXPECT_EQ(client.bottom, 606);
     EXPECT_FALSE(Form4().Visible());
     EXPECT_EQ(Preview().GetBounds(), (ui::Bounds{16, 40, 353, 521}));
+    EXPECT_EQ(Form4().ThumbnailStrip1().GetBounds(), (ui::Bounds{370, 36, 147, 570}));
+    EXPECT_EQ(Form4().ThumbnailStrip1().PagePreview(), &Preview());
     EXPECT_EQ(Form4().Button1().GetBounds(), (ui::Bounds{64, 560, 121, 41}));
     EXPECT_EQ(Form4().Button1().Text(), "Print");
     EXPECT_EQ(Form4().Button2().GetBounds(), (ui::Bounds{208, 560, 121, 41}));
@@ -85,6 +87,30 @@ TEST_F(PrintWindowTest, ThePrintPictureFadesTheBirthdayWindowOutAndShowsThePrint
     EXPECT_FALSE(Form4().IsModal());
     EXPECT_EQ(Preview().TotalPages(), 1);
     EXPECT_EQ(Form4().Memo1().size(), 6u);
+}
+
+// For people to look at, and checked: build/windows/print-window.png.
+TEST_F(PrintWindowTest, ShowsThePagesWithTheCurrentPagesThumbnailFramedInBlue) {
+    Start(People(250));
+    ShowBirthdays();
+    Form4().Show();
+    TThumbnailStrip& strip = Form4().ThumbnailStrip1();
+    ASSERT_TRUE(ui::testing::PumpUntil([&] { return strip.CurrentThumbnail() != nullptr; }));
+    EXPECT_EQ(strip.ThumbnailCount(), 3);
+    const TThumbnail& current = *strip.CurrentThumbnail();
+    ASSERT_NE(current.Paper(), nullptr);
+    // Left of the page area of the current page's thumbnail: the marker's frame.
+    const RECT page = current.Paper()->GetPageRect();
+    POINT marker{page.left, (page.top + page.bottom) / 2};
+    ::ClientToScreen(current.Paper()->Handle(), &marker);
+    EXPECT_TRUE(ui::testing::ScreenShows(
+        Form4().Handle(), "print-window.png", [&](const ui::testing::Screenshot& shot) {
+            const RECT window = ui::testing::WindowRect(Form4().Handle());
+            return ui::testing::AllOf(
+                {ui::testing::HasActiveTitleBand(shot, Form4()),
+                 shot.HasColourAt({marker.x - window.left, marker.y - window.top},
+                                  RGB(0, 0, 255))});
+        }));
 }
 
 }  // namespace
