@@ -122,12 +122,12 @@ void TfrmDisp::BuildSchedule() {
         [&records](std::size_t, AddressRecord&& record) { records.push_back(std::move(record)); });
     data.Seek(remembered);
 
-    const BirthdaySchedule schedule = BuildBirthdaySchedule(
+    BirthdaySchedule schedule = BuildBirthdaySchedule(
         records, environment.clock.Today(), environment.regional, VolumeSerialHex());
     BirthdayLists& lists = family_.Lists();
     for (const LinkTableEntry& entry : schedule.linkEntries)
         lists.linkTable.Store(entry);
-    lists.printList = schedule.printList;
+    lists.printList = std::move(schedule.printList);
 
     LinkActions actions;
     actions.openGift = [this](int index) { OpenWebBrowser(index); };
