@@ -1,7 +1,6 @@
 #include "addressbook/address_list.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <numeric>
 #include <unordered_map>
@@ -36,19 +35,16 @@ int CompareLastNames(std::string_view a, std::string_view b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+RecordView AddressList::RecordAt(std::uint32_t record) const {
+    return RecordView(records_.data() + std::size_t{record} * kRecordSize, kRecordSize);
+}
+
 std::string_view AddressList::Field(std::uint32_t record, int p) const {
-    const TextField& field = FieldOfSubItem(p);
-    const std::byte* at = records_.data() + std::size_t{record} * kRecordSize + field.offset;
-    // A length byte above the field's capacity (a damaged file) reads as the capacity.
-    const std::size_t length = std::min(static_cast<std::size_t>(*at), field.capacity);
-    return {reinterpret_cast<const char*>(at + 1), length};
+    return FieldText(RecordAt(record), FieldOfSubItem(p));
 }
 
 double AddressList::Birthday(std::uint32_t record) const {
-    double value = 0;
-    std::memcpy(&value, records_.data() + std::size_t{record} * kRecordSize + kBirthdayOffset,
-                sizeof value);
-    return value;
+    return BirthdayValue(RecordAt(record));
 }
 
 std::string AddressList::Text(std::size_t row, int p) const {
@@ -88,19 +84,31 @@ void AddressList::Rebuild(DataFile& file, const RegionalSettings& settings) {
         throw;
     }
     fileOrder();
-    // The last names upper-cased once, so that the sort compares plain bytes.
-    std::vector<char> upper(Records() * kTextFields[0].capacity);
-    std::vector<std::string_view> keys(Records());
+    // Each last name's first eight bytes, upper-cased, as one number: most comparisons end
+    // there. Equal beginnings compare the whole names, equal names the file order, so that
+    // a rebuild always looks the same.
+    struct NameKey {
+        std::uint64_t prefix;
+        std::uint32_t record;
+    };
+    std::vector<NameKey> keys(Records());
     for (std::uint32_t record = 0; record < Records(); ++record) {
         const std::string_view name = Field(record, 0);
-        char* key = upper.data() + std::size_t{record} * kTextFields[0].capacity;
-        std::transform(name.begin(), name.end(), key, [](char c) {
-            return static_cast<char>(AsciiUpper(static_cast<unsigned char>(c)));
-        });
-        keys[record] = {key, name.size()};
+        std::uint64_t prefix = 0;
+        for (std::size_t i = 0; i < sizeof prefix; ++i) {
+            const unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
+            prefix = prefix << 8 | AsciiUpper(c);
+        }
+        keys[record] = {prefix, record};
     }
-    // Equal last names keep their file order, so a rebuild always looks the same.
-    SortBy(keys, /*descending=*/false);
+    std::sort(keys.begin(), keys.end(), [this](const NameKey& a, const NameKey& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int names = CompareLastNames(Field(a.record, 0), Field(b.record, 0));
+        return names != 0 ? names < 0 : a.record < b.record;
+    });
+    for (std::size_t row = 0; row < keys.size(); ++row)
+        order_[row] = keys[row].record;
 }
 
 long AddressList::RecordIndexOfRow(long row) const {

@@ -60,6 +60,7 @@ class AddressList {
 
   private:
     std::size_t Records() const { return records_.size() / kRecordSize; }
+    RecordView RecordAt(std::uint32_t record) const;
     // A text field of a record as stored in it (sub-item p, not the birthday).
     std::string_view Field(std::uint32_t record, int p) const;
     double Birthday(std::uint32_t record) const;
