@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,13 @@ class DataFile {
     // Reads every record from record 0 in file order; a partial tail after the last
     // whole record fails with "read past the end" once the whole records were visited.
     void ScanRecords(const RecordVisitor& visit);
+
+    // The bytes of whole records as the file holds them, many records at a time, the first
+    // of them at index `first`.
+    using BlockVisitor = std::function<void(std::size_t first, std::span<const std::byte> records)>;
+    // Reads every record from record 0 in file order in blocks of many records, without
+    // decoding them; a partial tail fails as in ScanRecords.
+    void ScanRecordBlocks(const BlockVisitor& visit);
 
     // The bytes of every whole record from record 0, read in one go, into `records`.
     // A partial tail fails with "read past the end" once the whole records are there.
