@@ -48,9 +48,9 @@ double AddressList::Birthday(std::uint32_t record) const {
 }
 
 std::string AddressList::Text(std::size_t row, int p) const {
-    if (row >= order_.size() || p < -1 || p > kAddressListColumns - 1)
+    if (row >= Size() || p < -1 || p > kAddressListColumns - 1)
         return {};
-    const std::uint32_t record = order_[row];
+    const std::uint32_t record = Order()[row];
     if (p == -1)
         return std::to_string(std::size_t{record} + 1);
     if (p == kBirthdaySubItem)
@@ -61,10 +61,12 @@ std::string AddressList::Text(std::size_t row, int p) const {
 void AddressList::Clear() {
     records_.clear();
     order_.clear();
+    lastNameOrderPending_ = false;
 }
 
 template <class Key>
 void AddressList::SortBy(const std::vector<Key>& keys, bool descending) {
+    Order();
     std::stable_sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
         return descending ? keys[b] < keys[a] : keys[a] < keys[b];
     });
@@ -84,6 +86,18 @@ void AddressList::Rebuild(DataFile& file, const RegionalSettings& settings) {
         throw;
     }
     fileOrder();
+    lastNameOrderPending_ = true;
+}
+
+const std::vector<std::uint32_t>& AddressList::Order() const {
+    if (lastNameOrderPending_) {
+        lastNameOrderPending_ = false;
+        SortByLastNames();
+    }
+    return order_;
+}
+
+void AddressList::SortByLastNames() const {
     // Each last name's first eight bytes, upper-cased, as one number: most comparisons end
     // there. Equal beginnings compare the whole names, equal names the file order, so that
     // a rebuild always looks the same.
@@ -112,9 +126,9 @@ void AddressList::Rebuild(DataFile& file, const RegionalSettings& settings) {
 }
 
 long AddressList::RecordIndexOfRow(long row) const {
-    if (row < 0 || static_cast<std::size_t>(row) >= order_.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= Size())
         return -1;
-    return static_cast<long>(order_[static_cast<std::size_t>(row)]);
+    return static_cast<long>(Order()[static_cast<std::size_t>(row)]);
 }
 
 std::vector<std::uint32_t> AddressList::TextRanks(int p, const RegionalSettings& settings) const {

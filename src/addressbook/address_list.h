@@ -31,16 +31,16 @@ enum class SortMode { kText, kDate };
 
 class AddressList {
   public:
-    std::size_t Size() const { return order_.size(); }
+    std::size_t Size() const { return Records(); }
 
     // The text of a row's sub-item p: -1 the record number (1-based) as decimal text, then
     // 0 LastName, 1 FirstName, 2 the birthday as short date text, 3 Street, 4 Zip, 5 City,
     // 6 Country, 7 Phone, 8 Fax, 9 Mobile, 10 Email, 11 Url. Empty for no such cell.
     std::string Text(std::size_t row, int p) const;
 
-    // Reads every record from the file, then sorts the rows in the default order. When
-    // the file ends in a partial record, the whole records stay, unsorted, and the error
-    // goes on to the caller.
+    // Reads every record from the file; the rows are in the default order. When the file
+    // ends in a partial record, the whole records stay, unsorted, and the error goes on to
+    // the caller.
     void Rebuild(DataFile& file, const RegionalSettings& settings);
     void Clear();
 
@@ -61,6 +61,10 @@ class AddressList {
   private:
     std::size_t Records() const { return records_.size() / kRecordSize; }
     RecordView RecordAt(std::uint32_t record) const;
+    // The record shown in each row. The default order is made when a row is first asked
+    // for: at start-up the list is hidden, and the birthday window need not wait for it.
+    const std::vector<std::uint32_t>& Order() const;
+    void SortByLastNames() const;
     // A text field of a record as stored in it (sub-item p, not the birthday).
     std::string_view Field(std::uint32_t record, int p) const;
     double Birthday(std::uint32_t record) const;
@@ -73,8 +77,8 @@ class AddressList {
 
     // The whole records as the file holds them, record i at i * kRecordSize.
     std::vector<std::byte> records_;
-    // The record shown in each row.
-    std::vector<std::uint32_t> order_;
+    mutable std::vector<std::uint32_t> order_;
+    mutable bool lastNameOrderPending_ = false;
     // The user's date format as the last rebuild read it.
     std::optional<ShortDateFormatter> dates_;
     SortMode sortMode_ = SortMode::kText;

@@ -99,6 +99,13 @@ TEST_F(AddressListTest, DefaultOrderIsTheStableOrderOfTheNameComparison) {
     for (std::size_t row = 0; row < expected.size(); ++row)
         ASSERT_EQ(list.RecordIndexOfRow(static_cast<long>(row)), static_cast<long>(expected[row]))
             << row;
+    // A column of equal texts keeps the rows in the order they had, the default one, even
+    // when it is sorted before any row was looked at.
+    list.Rebuild(file, settings);
+    list.SortByColumn(4, settings);
+    for (std::size_t row = 0; row < expected.size(); ++row)
+        ASSERT_EQ(list.RecordIndexOfRow(static_cast<long>(row)), static_cast<long>(expected[row]))
+            << row;
 }
 
 TEST_F(AddressListTest, PartialTailKeepsTheWholeRecordsUnsortedAndReportsTheError) {
