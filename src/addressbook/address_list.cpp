@@ -17,9 +17,14 @@ unsigned char AsciiUpper(unsigned char c) {
     return c >= 'a' && c <= 'z' ? c - 32 : c;
 }
 
+// The fields the list shows, in the order of kTextFields: all but the gender.
+constexpr std::size_t kShownFields = 11;
+static_assert(kTextFields.size() == kShownFields + 1 &&
+              kTextFields.back().member == &AddressRecord::Gender);
+
 // The record field behind sub-item p: the birthday sits between FirstName and Street.
-const TextField& FieldOfSubItem(int p) {
-    return kTextFields[static_cast<std::size_t>(p < kBirthdaySubItem ? p : p - 1)];
+std::size_t FieldOfSubItem(int p) {
+    return static_cast<std::size_t>(p < kBirthdaySubItem ? p : p - 1);
 }
 
 }  // namespace
@@ -35,16 +40,15 @@ int CompareLastNames(std::string_view a, std::string_view b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-RecordView AddressList::RecordAt(std::uint32_t record) const {
-    return RecordView(records_.data() + std::size_t{record} * kRecordSize, kRecordSize);
-}
-
 std::string_view AddressList::Field(std::uint32_t record, int p) const {
-    return FieldText(RecordAt(record), FieldOfSubItem(p));
+    const char* at = fields_.data() + starts_[record];
+    for (std::size_t skipped = FieldOfSubItem(p); skipped > 0; --skipped)
+        at += 1 + static_cast<unsigned char>(*at);
+    return {at + 1, static_cast<unsigned char>(*at)};
 }
 
 double AddressList::Birthday(std::uint32_t record) const {
-    return BirthdayValue(RecordAt(record));
+    return birthdays_[record];
 }
 
 std::string AddressList::Text(std::size_t row, int p) const {
@@ -59,7 +63,9 @@ std::string AddressList::Text(std::size_t row, int p) const {
 }
 
 void AddressList::Clear() {
-    records_.clear();
+    fields_.clear();
+    starts_.clear();
+    birthdays_.clear();
     order_.clear();
     lastNameOrderPending_ = false;
 }
@@ -79,14 +85,30 @@ void AddressList::Rebuild(DataFile& file, const RegionalSettings& settings) {
         order_.resize(Records());
         std::iota(order_.begin(), order_.end(), std::uint32_t{0});
     };
+    starts_.reserve(file.RecordCount());
+    birthdays_.reserve(file.RecordCount());
     try {
-        file.ReadWholeRecords(records_);
+        file.ScanRecordBlocks(
+            [this](std::size_t, std::span<const std::byte> records) { Keep(records); });
     } catch (const EInOutError&) {
         fileOrder();
         throw;
     }
     fileOrder();
     lastNameOrderPending_ = true;
+}
+
+void AddressList::Keep(std::span<const std::byte> records) {
+    for (std::size_t at = 0; at < records.size(); at += kRecordSize) {
+        const RecordView record = records.subspan(at).first<kRecordSize>();
+        starts_.push_back(fields_.size());
+        birthdays_.push_back(BirthdayValue(record));
+        for (std::size_t field = 0; field < kShownFields; ++field) {
+            const std::string_view text = FieldText(record, kTextFields[field]);
+            fields_ += static_cast<char>(text.size());
+            fields_ += text;
+        }
+    }
 }
 
 const std::vector<std::uint32_t>& AddressList::Order() const {

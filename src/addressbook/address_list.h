@@ -1,6 +1,6 @@
 // The rows of the main window's address list and their orders. The list view shows these
 // rows in owner-data mode and asks for the texts of the rows on the screen only, so the
-// list keeps the records as read from the file and makes a cell's text when it is asked
+// list keeps the fields as read from the file and makes a cell's text when it is asked
 // for: a rebuild of 100,000 rows is one read and one sort, not 1.3 million strings.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,8 +60,8 @@ class AddressList {
     }
 
   private:
-    std::size_t Records() const { return records_.size() / kRecordSize; }
-    RecordView RecordAt(std::uint32_t record) const;
+    std::size_t Records() const { return starts_.size(); }
+    void Keep(std::span<const std::byte> records);
     // The record shown in each row. The default order is made when a row is first asked
     // for: at start-up the list is hidden, and the birthday window need not wait for it.
     const std::vector<std::uint32_t>& Order() const;
@@ -75,8 +76,12 @@ class AddressList {
     template <class Key>
     void SortBy(const std::vector<Key>& keys, bool descending);
 
-    // The whole records as the file holds them, record i at i * kRecordSize.
-    std::vector<std::byte> records_;
+    // The shown fields of every record, one after another, each its length byte and its
+    // text as the file holds them: a fifth of the records' size, read in less time.
+    std::string fields_;
+    // Where each record's fields begin in fields_, and its birthday.
+    std::vector<std::size_t> starts_;
+    std::vector<double> birthdays_;
     mutable std::vector<std::uint32_t> order_;
     mutable bool lastNameOrderPending_ = false;
     // The user's date format as the last rebuild read it.

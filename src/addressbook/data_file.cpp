@@ -127,19 +127,6 @@ void DataFile::ScanRecordBlocks(const BlockVisitor& visit) {
     }
 }
 
-void DataFile::ReadWholeRecords(std::vector<std::byte>& records) {
-    Seek(0);
-    const std::uint64_t size = OpenFile().Size();
-    records.resize(static_cast<std::size_t>(size));
-    const std::size_t read = OpenFile().ReadAt(0, records);
-    // A partial record at the end, or a file that shrank while it was read.
-    const std::size_t whole = read / kRecordSize;
-    records.resize(whole * kRecordSize);
-    position_ = whole;
-    if (read != size || whole * kRecordSize != size)
-        throw EInOutError(kIoReadPastEnd);
-}
-
 void DataFile::WriteRecord(long index, const AddressRecord& record) {
     File& file = WritableFile();
     const bool append = index < 0;

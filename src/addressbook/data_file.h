@@ -63,10 +63,6 @@ class DataFile {
     // decoding them; a partial tail fails as in ScanRecords.
     void ScanRecordBlocks(const BlockVisitor& visit);
 
-    // The bytes of every whole record from record 0, read in one go, into `records`.
-    // A partial tail fails with "read past the end" once the whole records are there.
-    void ReadWholeRecords(std::vector<std::byte>& records);
-
     // Writes the record at the index, or after the last whole record when the index is
     // negative. An append that fails part way (a full disk) cuts the file back to its
     // last whole record before the error goes on. Does not reopen the file.
