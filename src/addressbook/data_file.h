@@ -57,7 +57,7 @@ class DataFile {
     void ScanRecords(const RecordVisitor& visit);
 
     // The bytes of whole records as the file holds them, many records at a time, the first
-    // of them at index `first`.
+    // of them at index `first`; they are valid during the call only.
     using BlockVisitor = std::function<void(std::size_t first, std::span<const std::byte> records)>;
     // Reads every record from record 0 in file order in blocks of many records, without
     // decoding them; a partial tail fails as in ScanRecords.

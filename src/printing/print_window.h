@@ -3,9 +3,6 @@
 // user looks at them and prints them through the system's print dialog.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "platform/text_lines.h"
 #include "preview/page_preview.h"
 #include "preview/thumbnail_strip.h"

@@ -2,7 +2,7 @@
 #include "reminder/birthday_window.h"
 
 #include <algorithm>
-#include <vector>
+#include <span>
 
 #include "addressbook/main_window.h"
 #include "platform/date_format.h"
