@@ -27,7 +27,7 @@ constexpr std::size_t kMostRecentRows = 13;
 constexpr std::size_t kMostFallbackRows = 10;
 
 // Every placement moves the cursor down by a same-day step or more, and names are placed
-// only while the cursor is above the limit: no more people than this are ever placed.
+// only while the cursor has not reached the limit: no more people than this are placed.
 constexpr int kSmallestPlacementStep = kSameDayStep + kHeadingToNameStep;
 constexpr std::size_t kMostPlaced =
     (kPlacementLimit - kFirstCursor + kSmallestPlacementStep - 1) / kSmallestPlacementStep;
