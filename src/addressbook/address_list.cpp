@@ -1,7 +1,6 @@
 #include "addressbook/address_list.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 #include <numeric>
 #include <unordered_map>
@@ -18,9 +17,14 @@ unsigned char AsciiUpper(unsigned char c) {
     return c >= 'a' && c <= 'z' ? c - 32 : c;
 }
 
+// The fields the list shows, in the order of kTextFields: all but the gender.
+constexpr std::size_t kShownFields = 11;
+static_assert(kTextFields.size() == kShownFields + 1 &&
+              kTextFields.back().member == &AddressRecord::Gender);
+
 // The record field behind sub-item p: the birthday sits between FirstName and Street.
-const TextField& FieldOfSubItem(int p) {
-    return kTextFields[static_cast<std::size_t>(p < kBirthdaySubItem ? p : p - 1)];
+std::size_t FieldOfSubItem(int p) {
+    return static_cast<std::size_t>(p < kBirthdaySubItem ? p : p - 1);
 }
 
 }  // namespace
@@ -37,24 +41,20 @@ int CompareLastNames(std::string_view a, std::string_view b) {
 }
 
 std::string_view AddressList::Field(std::uint32_t record, int p) const {
-    const TextField& field = FieldOfSubItem(p);
-    const std::byte* at = records_.data() + std::size_t{record} * kRecordSize + field.offset;
-    // A length byte above the field's capacity (a damaged file) reads as the capacity.
-    const std::size_t length = std::min(static_cast<std::size_t>(*at), field.capacity);
-    return {reinterpret_cast<const char*>(at + 1), length};
+    const char* at = fields_.data() + starts_[record];
+    for (std::size_t skipped = FieldOfSubItem(p); skipped > 0; --skipped)
+        at += 1 + static_cast<unsigned char>(*at);
+    return {at + 1, static_cast<unsigned char>(*at)};
 }
 
 double AddressList::Birthday(std::uint32_t record) const {
-    double value = 0;
-    std::memcpy(&value, records_.data() + std::size_t{record} * kRecordSize + kBirthdayOffset,
-                sizeof value);
-    return value;
+    return birthdays_[record];
 }
 
 std::string AddressList::Text(std::size_t row, int p) const {
-    if (row >= order_.size() || p < -1 || p > kAddressListColumns - 1)
+    if (row >= Size() || p < -1 || p > kAddressListColumns - 1)
         return {};
-    const std::uint32_t record = order_[row];
+    const std::uint32_t record = Order()[row];
     if (p == -1)
         return std::to_string(std::size_t{record} + 1);
     if (p == kBirthdaySubItem)
@@ -63,12 +63,16 @@ std::string AddressList::Text(std::size_t row, int p) const {
 }
 
 void AddressList::Clear() {
-    records_.clear();
+    fields_.clear();
+    starts_.clear();
+    birthdays_.clear();
     order_.clear();
+    lastNameOrderPending_ = false;
 }
 
 template <class Key>
 void AddressList::SortBy(const std::vector<Key>& keys, bool descending) {
+    Order();
     std::stable_sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
         return descending ? keys[b] < keys[a] : keys[a] < keys[b];
     });
@@ -81,32 +85,72 @@ void AddressList::Rebuild(DataFile& file, const RegionalSettings& settings) {
         order_.resize(Records());
         std::iota(order_.begin(), order_.end(), std::uint32_t{0});
     };
+    starts_.reserve(file.RecordCount());
+    birthdays_.reserve(file.RecordCount());
     try {
-        file.ReadWholeRecords(records_);
+        file.ScanRecordBlocks(
+            [this](std::size_t, std::span<const std::byte> records) { Keep(records); });
     } catch (const EInOutError&) {
         fileOrder();
         throw;
     }
     fileOrder();
-    // The last names upper-cased once, so that the sort compares plain bytes.
-    std::vector<char> upper(Records() * kTextFields[0].capacity);
-    std::vector<std::string_view> keys(Records());
+    lastNameOrderPending_ = true;
+}
+
+void AddressList::Keep(std::span<const std::byte> records) {
+    for (std::size_t at = 0; at < records.size(); at += kRecordSize) {
+        const RecordView record = records.subspan(at).first<kRecordSize>();
+        starts_.push_back(fields_.size());
+        birthdays_.push_back(BirthdayValue(record));
+        for (std::size_t field = 0; field < kShownFields; ++field) {
+            const std::string_view text = FieldText(record, kTextFields[field]);
+            fields_ += static_cast<char>(text.size());
+            fields_ += text;
+        }
+    }
+}
+
+const std::vector<std::uint32_t>& AddressList::Order() const {
+    if (lastNameOrderPending_) {
+        lastNameOrderPending_ = false;
+        SortByLastNames();
+    }
+    return order_;
+}
+
+void AddressList::SortByLastNames() const {
+    // Each last name's first eight bytes, upper-cased, as one number: most comparisons end
+    // there. Equal beginnings compare the whole names, equal names the file order, so that
+    // a rebuild always looks the same.
+    struct NameKey {
+        std::uint64_t prefix;
+        std::uint32_t record;
+    };
+    std::vector<NameKey> keys(Records());
     for (std::uint32_t record = 0; record < Records(); ++record) {
         const std::string_view name = Field(record, 0);
-        char* key = upper.data() + std::size_t{record} * kTextFields[0].capacity;
-        std::transform(name.begin(), name.end(), key, [](char c) {
-            return static_cast<char>(AsciiUpper(static_cast<unsigned char>(c)));
-        });
-        keys[record] = {key, name.size()};
+        std::uint64_t prefix = 0;
+        for (std::size_t i = 0; i < sizeof prefix; ++i) {
+            const unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
+            prefix = prefix << 8 | AsciiUpper(c);
+        }
+        keys[record] = {prefix, record};
     }
-    // Equal last names keep their file order, so a rebuild always looks the same.
-    SortBy(keys, /*descending=*/false);
+    std::sort(keys.begin(), keys.end(), [this](const NameKey& a, const NameKey& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int names = CompareLastNames(Field(a.record, 0), Field(b.record, 0));
+        return names != 0 ? names < 0 : a.record < b.record;
+    });
+    for (std::size_t row = 0; row < keys.size(); ++row)
+        order_[row] = keys[row].record;
 }
 
 long AddressList::RecordIndexOfRow(long row) const {
-    if (row < 0 || static_cast<std::size_t>(row) >= order_.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= Size())
         return -1;
-    return static_cast<long>(order_[static_cast<std::size_t>(row)]);
+    return static_cast<long>(Order()[static_cast<std::size_t>(row)]);
 }
 
 std::vector<std::uint32_t> AddressList::TextRanks(int p, const RegionalSettings& settings) const {

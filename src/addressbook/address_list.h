@@ -1,6 +1,6 @@
 // The rows of the main window's address list and their orders. The list view shows these
 // rows in owner-data mode and asks for the texts of the rows on the screen only, so the
-// list keeps the records as read from the file and makes a cell's text when it is asked
+// list keeps the fields as read from the file and makes a cell's text when it is asked
 // for: a rebuild of 100,000 rows is one read and one sort, not 1.3 million strings.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,16 +32,16 @@ enum class SortMode { kText, kDate };
 
 class AddressList {
   public:
-    std::size_t Size() const { return order_.size(); }
+    std::size_t Size() const { return Records(); }
 
     // The text of a row's sub-item p: -1 the record number (1-based) as decimal text, then
     // 0 LastName, 1 FirstName, 2 the birthday as short date text, 3 Street, 4 Zip, 5 City,
     // 6 Country, 7 Phone, 8 Fax, 9 Mobile, 10 Email, 11 Url. Empty for no such cell.
     std::string Text(std::size_t row, int p) const;
 
-    // Reads every record from the file, then sorts the rows in the default order. When
-    // the file ends in a partial record, the whole records stay, unsorted, and the error
-    // goes on to the caller.
+    // Reads every record from the file; the rows are in the default order. When the file
+    // ends in a partial record, the whole records stay, unsorted, and the error goes on to
+    // the caller.
     void Rebuild(DataFile& file, const RegionalSettings& settings);
     void Clear();
 
@@ -59,7 +60,12 @@ class AddressList {
     }
 
   private:
-    std::size_t Records() const { return records_.size() / kRecordSize; }
+    std::size_t Records() const { return starts_.size(); }
+    void Keep(std::span<const std::byte> records);
+    // The record shown in each row. The default order is made when a row is first asked
+    // for: at start-up the list is hidden, and the birthday window need not wait for it.
+    const std::vector<std::uint32_t>& Order() const;
+    void SortByLastNames() const;
     // A text field of a record as stored in it (sub-item p, not the birthday).
     std::string_view Field(std::uint32_t record, int p) const;
     double Birthday(std::uint32_t record) const;
@@ -70,10 +76,14 @@ class AddressList {
     template <class Key>
     void SortBy(const std::vector<Key>& keys, bool descending);
 
-    // The whole records as the file holds them, record i at i * kRecordSize.
-    std::vector<std::byte> records_;
-    // The record shown in each row.
-    std::vector<std::uint32_t> order_;
+    // The shown fields of every record, one after another, each its length byte and its
+    // text as the file holds them: a fifth of the records' size, read in less time.
+    std::string fields_;
+    // Where each record's fields begin in fields_, and its birthday.
+    std::vector<std::size_t> starts_;
+    std::vector<double> birthdays_;
+    mutable std::vector<std::uint32_t> order_;
+    mutable bool lastNameOrderPending_ = false;
     // The user's date format as the last rebuild read it.
     std::optional<ShortDateFormatter> dates_;
     SortMode sortMode_ = SortMode::kText;

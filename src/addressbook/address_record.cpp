@@ -22,15 +22,23 @@ RecordBytes EncodeRecord(const AddressRecord& record) {
     return bytes;
 }
 
-AddressRecord DecodeRecord(const RecordBytes& bytes) {
+std::string_view FieldText(RecordView bytes, const TextField& field) {
+    const std::size_t length =
+        std::min(static_cast<std::size_t>(bytes[field.offset]), field.capacity);
+    return {reinterpret_cast<const char*>(&bytes[field.offset + 1]), length};
+}
+
+double BirthdayValue(RecordView bytes) {
+    double value = 0;
+    std::memcpy(&value, &bytes[kBirthdayOffset], sizeof value);
+    return value;
+}
+
+AddressRecord DecodeRecord(RecordView bytes) {
     AddressRecord record;
-    for (const TextField& field : kTextFields) {
-        const std::size_t length =
-            std::min(static_cast<std::size_t>(bytes[field.offset]), field.capacity);
-        const char* text = reinterpret_cast<const char*>(&bytes[field.offset + 1]);
-        (record.*field.member).assign(text, length);
-    }
-    std::memcpy(&record.Birthday, &bytes[kBirthdayOffset], sizeof record.Birthday);
+    for (const TextField& field : kTextFields)
+        record.*field.member = FieldText(bytes, field);
+    record.Birthday = BirthdayValue(bytes);
     return record;
 }
 

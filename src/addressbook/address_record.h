@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace natalo {
 
@@ -15,6 +17,8 @@ inline constexpr std::size_t kRecordSize = 368;
 // do: a leap year, so that 29 February exists, and long enough ago to mean "no age".
 inline constexpr int kUnknownBirthYear = 1604;
 using RecordBytes = std::array<std::byte, kRecordSize>;
+// One record among the bytes of many, as the data file holds them.
+using RecordView = std::span<const std::byte, kRecordSize>;
 
 struct AddressRecord {
     std::string LastName;
@@ -56,10 +60,16 @@ inline constexpr std::array<TextField, 12> kTextFields{{
     {&AddressRecord::Gender, 360, 1},
 }};
 inline constexpr std::size_t kBirthdayOffset = 352;
+inline constexpr const TextField& kLastNameField = kTextFields[0];
+inline constexpr const TextField& kFirstNameField = kTextFields[1];
 
 // Texts longer than a field are cut to its capacity.
 RecordBytes EncodeRecord(const AddressRecord& record);
 // A length byte above the field's capacity (a damaged file) is read as the capacity.
-AddressRecord DecodeRecord(const RecordBytes& bytes);
+AddressRecord DecodeRecord(RecordView bytes);
+
+// One field as DecodeRecord reads it, without making a string of it.
+std::string_view FieldText(RecordView bytes, const TextField& field);
+double BirthdayValue(RecordView bytes);
 
 }  // namespace natalo

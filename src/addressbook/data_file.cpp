@@ -97,6 +97,16 @@ AddressRecord DataFile::ReadRecord(std::size_t index) {
 }
 
 void DataFile::ScanRecords(const RecordVisitor& visit) {
+    ScanRecordBlocks([&](std::size_t first, std::span<const std::byte> records) {
+        for (std::size_t i = 0; i * kRecordSize < records.size(); ++i) {
+            // The visitor sees the position after its record, as a single read leaves it.
+            position_ = first + i + 1;
+            visit(first + i, DecodeRecord(records.subspan(i * kRecordSize).first<kRecordSize>()));
+        }
+    });
+}
+
+void DataFile::ScanRecordBlocks(const BlockVisitor& visit) {
     Seek(0);
     const std::uint64_t size = OpenFile().Size();
     std::vector<std::byte> block;
@@ -106,31 +116,15 @@ void DataFile::ScanRecords(const RecordVisitor& visit) {
             std::min<std::uint64_t>(size - ByteOffset(next), kRecordsPerBlock * kRecordSize));
         block.resize(wanted);
         const std::size_t whole = OpenFile().ReadAt(ByteOffset(next), block) / kRecordSize;
-        for (std::size_t i = 0; i < whole; ++i) {
-            RecordBytes bytes;
-            std::copy_n(block.begin() + static_cast<std::ptrdiff_t>(i * kRecordSize), kRecordSize,
-                        bytes.begin());
-            const std::size_t index = next++;
-            position_ = next;
-            visit(index, DecodeRecord(bytes));
-        }
+        const std::size_t first = next;
+        next += whole;
+        position_ = next;
+        if (whole > 0)
+            visit(first, std::span<const std::byte>(block).first(whole * kRecordSize));
         // A partial record at the end, or a file that shrank while it was read.
         if (whole * kRecordSize != wanted)
             throw EInOutError(kIoReadPastEnd);
     }
-}
-
-void DataFile::ReadWholeRecords(std::vector<std::byte>& records) {
-    Seek(0);
-    const std::uint64_t size = OpenFile().Size();
-    records.resize(static_cast<std::size_t>(size));
-    const std::size_t read = OpenFile().ReadAt(0, records);
-    // A partial record at the end, or a file that shrank while it was read.
-    const std::size_t whole = read / kRecordSize;
-    records.resize(whole * kRecordSize);
-    position_ = whole;
-    if (read != size || whole * kRecordSize != size)
-        throw EInOutError(kIoReadPastEnd);
 }
 
 void DataFile::WriteRecord(long index, const AddressRecord& record) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -55,9 +56,12 @@ class DataFile {
     // whole record fails with "read past the end" once the whole records were visited.
     void ScanRecords(const RecordVisitor& visit);
 
-    // The bytes of every whole record from record 0, read in one go, into `records`.
-    // A partial tail fails with "read past the end" once the whole records are there.
-    void ReadWholeRecords(std::vector<std::byte>& records);
+    // The bytes of whole records as the file holds them, many records at a time, the first
+    // of them at index `first`; they are valid during the call only.
+    using BlockVisitor = std::function<void(std::size_t first, std::span<const std::byte> records)>;
+    // Reads every record from record 0 in file order in blocks of many records, without
+    // decoding them; a partial tail fails as in ScanRecords.
+    void ScanRecordBlocks(const BlockVisitor& visit);
 
     // Writes the record at the index, or after the last whole record when the index is
     // negative. An append that fails part way (a full disk) cuts the file back to its

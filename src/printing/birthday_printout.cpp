@@ -10,8 +10,8 @@ int RightColumnX(int paperWidth) {
     return half;
 }
 
-std::vector<PrintoutPage> LayOutBirthdayPrintout(const std::vector<std::string>& printList,
-                                                 int paperWidth, int paperHeight) {
+std::vector<PrintoutPage> LayOutBirthdayPrintout(const TextLines& printList, int paperWidth,
+                                                 int paperHeight) {
     using M = PrintoutMetrics;
     std::vector<PrintoutPage> pages(1);
     const int columnEnd = paperHeight - M::kBottomReserve;
@@ -32,9 +32,10 @@ std::vector<PrintoutPage> LayOutBirthdayPrintout(const std::vector<std::string>&
             secondColumn = true;
         }
         y += M::kRowStep;
-        const std::string& date = printList[2 * r];
-        const std::string name = 2 * r + 1 < printList.size() ? printList[2 * r + 1] : "";
-        pages.back().push_back({{x, y, date}, {x + M::kNameOffset, y, name}});
+        const std::string_view date = printList[2 * r];
+        const std::string_view name = 2 * r + 1 < printList.size() ? printList[2 * r + 1] : "";
+        pages.back().push_back(
+            {{x, y, std::string(date)}, {x + M::kNameOffset, y, std::string(name)}});
     }
     return pages;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_lines.h"
+
 namespace natalo {
 
 struct PrintoutText {
@@ -40,7 +42,7 @@ int RightColumnX(int paperWidth);
 
 // The pages for a print list of (date, name) line pairs on paper of the given size. An
 // empty list gives one blank page; an odd last line is printed as a date without a name.
-std::vector<PrintoutPage> LayOutBirthdayPrintout(const std::vector<std::string>& printList,
-                                                 int paperWidth, int paperHeight);
+std::vector<PrintoutPage> LayOutBirthdayPrintout(const TextLines& printList, int paperWidth,
+                                                 int paperHeight);
 
 }  // namespace natalo

@@ -19,8 +19,7 @@ ui::FormOptions PrintWindowOptions() {
 
 }  // namespace
 
-TForm4::TForm4(const std::vector<std::string>& printList, TPrinter& printer,
-               PrintChooser choosePrint)
+TForm4::TForm4(const TextLines& printList, TPrinter& printer, PrintChooser choosePrint)
     : Form(PrintWindowOptions()),
       printList_(printList),
       choosePrint_(std::move(choosePrint)),

@@ -3,9 +3,7 @@
 // user looks at them and prints them through the system's print dialog.
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "platform/text_lines.h"
 #include "preview/page_preview.h"
 #include "preview/thumbnail_strip.h"
 #include "printing/print_dialog.h"
@@ -18,7 +16,7 @@ class TForm4 : public ui::Form {
   public:
     // The print list is the program's, refilled by every birthday schedule; the printer
     // is the one the preview records for and prints on.
-    TForm4(const std::vector<std::string>& printList, TPrinter& printer, PrintChooser choosePrint);
+    TForm4(const TextLines& printList, TPrinter& printer, PrintChooser choosePrint);
 
     // "Print": only when no document is under way; the print dialog, then the pages and
     // copies the user chose on the printer the user chose.
@@ -31,14 +29,14 @@ class TForm4 : public ui::Form {
     ui::Button& Button1() { return button1_; }
     ui::Button& Button2() { return button2_; }
     // The print list: two lines per person, day and month, then the name.
-    const std::vector<std::string>& Memo1() const { return printList_; }
+    const TextLines& Memo1() const { return printList_; }
 
   protected:
     // Records the printout anew from the print list.
     void FormShow() override;
 
   private:
-    const std::vector<std::string>& printList_;
+    const TextLines& printList_;
     PrintChooser choosePrint_;
     TPagePreview pagePreview1_;
     TThumbnailStrip thumbnailStrip1_;

@@ -4,9 +4,7 @@
 // keeps one of each for the whole run.
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "platform/text_lines.h"
 #include "reminder/greeting_links.h"
 
 namespace natalo {
@@ -14,7 +12,7 @@ namespace natalo {
 struct BirthdayLists {
     LinkTable linkTable;
     // Two lines per person in calendar order: day and month, then the name.
-    std::vector<std::string> printList;
+    TextLines printList;
 };
 
 }  // namespace natalo

@@ -2,7 +2,7 @@
 #include "reminder/birthday_window.h"
 
 #include <algorithm>
-#include <vector>
+#include <span>
 
 #include "addressbook/main_window.h"
 #include "platform/date_format.h"
@@ -115,15 +115,16 @@ void TfrmDisp::BuildSchedule() {
     const Environment& environment = input_.Env();
     DataFile& data = input_.Data();
 
+    // The whole records are read only for the few people placed in the column.
+    BirthdayScheduleBuilder builder(environment.clock.Today(), environment.regional,
+                                    VolumeSerialHex());
     const std::size_t remembered = data.Position();
-    std::vector<AddressRecord> records;
-    records.reserve(data.RecordCount());
-    data.ScanRecords(
-        [&records](std::size_t, AddressRecord&& record) { records.push_back(std::move(record)); });
+    data.ScanRecordBlocks([&builder](std::size_t, std::span<const std::byte> records) {
+        builder.AddRecords(records);
+    });
     data.Seek(remembered);
 
-    BirthdaySchedule schedule = BuildBirthdaySchedule(
-        records, environment.clock.Today(), environment.regional, VolumeSerialHex());
+    BirthdaySchedule schedule = std::move(builder).Finish();
     BirthdayLists& lists = family_.Lists();
     for (const LinkTableEntry& entry : schedule.linkEntries)
         lists.linkTable.Store(entry);

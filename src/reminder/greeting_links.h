@@ -22,6 +22,7 @@ struct LinkLabel {
     std::string tooltip;  // empty: no tooltip
     bool enabled = true;
     int tag = 0;  // the link index for the gift and an enabled greeting link, else 0
+    friend bool operator==(const LinkLabel&, const LinkLabel&) = default;
 };
 
 struct LinkRow {
@@ -29,6 +30,7 @@ struct LinkRow {
     LinkLabel mail;
     LinkLabel greeting;
     std::string mailUrl;  // "mailto:" and the address, opened by the shell
+    friend bool operator==(const LinkRow&, const LinkRow&) = default;
 };
 
 // What one placed person leaves in the link table.
@@ -36,6 +38,7 @@ struct LinkTableEntry {
     int index = 0;
     std::string giftUrl;
     std::string greetingUrl;
+    friend bool operator==(const LinkTableEntry&, const LinkTableEntry&) = default;
 };
 
 // The installation id is the system drive's volume serial as eight upper-case hex digits,

@@ -97,17 +97,14 @@ void FillVerticalGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF botto
 }
 
 SIZE MeasureText(HFONT font, const std::string& text, UINT format, int wrapWidth) {
-    HDC screen = ::GetDC(nullptr);
-    SIZE size{};
-    {
-        SelectedObject selected(screen, font);
-        RECT rect{0, 0, wrapWidth, 0};
-        ::DrawTextA(screen, text.c_str(), static_cast<int>(text.size()), &rect,
-                    format | DT_CALCRECT);
-        size = {rect.right - rect.left, rect.bottom - rect.top};
-    }
-    ::ReleaseDC(nullptr, screen);
-    return size;
+    // One memory DC like the screen's for every measurement: getting and releasing the
+    // screen's own DC each time asks the window system twice, for each label on a form.
+    static const UniqueMemoryDc measuring(::CreateCompatibleDC(nullptr));
+    SelectedObject selected(measuring.get(), font);
+    RECT rect{0, 0, wrapWidth, 0};
+    ::DrawTextA(measuring.get(), text.c_str(), static_cast<int>(text.size()), &rect,
+                format | DT_CALCRECT);
+    return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 OffscreenCanvas::OffscreenCanvas(HDC target, int width, int height)

@@ -83,7 +83,8 @@ void Label::AdjustSize() {
     // An empty label keeps the height of a line, as if it held a blank.
     if (text.empty() || (showAccelChar_ && text == "&"))
         text += ' ';
-    Bounds bounds = GetBounds();
+    const Bounds current = GetBounds();
+    Bounds bounds = current;
     SIZE size = MeasureText(font_ ? font_ : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)),
                             text, DrawFormat(), bounds.width);
     if (wordWrap_) {
@@ -92,7 +93,10 @@ void Label::AdjustSize() {
         bounds.width = size.cx;
         bounds.height = size.cy;
     }
-    SetBounds(bounds);
+    // A label is sized again for each of its settings, and moving a window costs a trip
+    // to the window system: only a new size is set.
+    if (bounds != current)
+        SetBounds(bounds);
 }
 
 void Label::PaintTo(HDC dc) {

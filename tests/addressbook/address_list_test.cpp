@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 
 #include "platform/io_error.h"
@@ -73,6 +74,38 @@ TEST_F(AddressListTest, DefaultOrderUpperCasesAsciiOnlyThenComparesBytes) {
     EXPECT_EQ(Column(0), (std::vector<std::string>{"", "Ad", "Adler", "bauer", "Ähm"}));
     EXPECT_EQ(CompareLastNames("MÜLLER", "müller"), -1);  // Ü (0xDC) before ü (0xFC)
     EXPECT_EQ(CompareLastNames("berg", "BERG"), 0);
+}
+
+// The default order sorts by a number made of the first eight bytes: names that share
+// them, run past them, end inside them or hold zero bytes must still come out as a stable
+// sort with the byte comparison puts them.
+TEST_F(AddressListTest, DefaultOrderIsTheStableOrderOfTheNameComparison) {
+    std::mt19937 random(13);
+    const std::string letters{'a', 'A', 'b', '\0', '\xE4', '\xC4'};
+    std::vector<AddressRecord> people;
+    for (int i = 0; i < 600; ++i) {
+        std::string name = i % 3 == 0 ? "MUELLERs" : "";
+        for (std::size_t n = random() % 11; n > 0; --n)
+            name += letters[random() % letters.size()];
+        people.push_back(Person(std::to_string(i), name));
+    }
+    Load(people);
+    list.Rebuild(file, settings);
+    std::vector<std::size_t> expected(people.size());
+    std::iota(expected.begin(), expected.end(), std::size_t{0});
+    std::stable_sort(expected.begin(), expected.end(), [&](std::size_t a, std::size_t b) {
+        return CompareLastNames(people[a].LastName, people[b].LastName) < 0;
+    });
+    for (std::size_t row = 0; row < expected.size(); ++row)
+        ASSERT_EQ(list.RecordIndexOfRow(static_cast<long>(row)), static_cast<long>(expected[row]))
+            << row;
+    // A column of equal texts keeps the rows in the order they had, the default one, even
+    // when it is sorted before any row was looked at.
+    list.Rebuild(file, settings);
+    list.SortByColumn(4, settings);
+    for (std::size_t row = 0; row < expected.size(); ++row)
+        ASSERT_EQ(list.RecordIndexOfRow(static_cast<long>(row)), static_cast<long>(expected[row]))
+            << row;
 }
 
 TEST_F(AddressListTest, PartialTailKeepsTheWholeRecordsUnsortedAndReportsTheError) {

@@ -11,11 +11,11 @@ namespace {
 constexpr int kA4Width = 21000, kA4Height = 29700;
 constexpr int kLetterWidth = 21590, kLetterHeight = 27940;
 
-std::vector<std::string> PrintListOf(int persons) {
-    std::vector<std::string> lines;
+TextLines PrintListOf(int persons) {
+    TextLines lines;
     for (int i = 1; i <= persons; ++i) {
-        lines.push_back("d" + std::to_string(i));
-        lines.push_back("Person " + std::to_string(i));
+        lines.Add("d" + std::to_string(i));
+        lines.Add("Person " + std::to_string(i));
     }
     return lines;
 }

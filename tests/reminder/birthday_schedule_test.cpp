@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
+#include <random>
 
 #include "support/fake_regional_settings.h"
 #include "support/records.h"
+#include "support/text_lines_printer.h"
 
 namespace natalo {
 namespace {
@@ -89,8 +93,8 @@ TEST(BuildBirthdaySchedule, TwentiethOfDecemberRunsIntoNextYear) {
     EXPECT_EQ(schedule.recent[1].caption, "Mon, 05.01. Carl Clemens");
     EXPECT_EQ(schedule.recent[1].top, 359);
 
-    EXPECT_EQ(schedule.printList, (std::vector<std::string>{"05.01.", "Carl Clemens", "10.12.",
-                                                            "Anna Amsel", "24.12.", "Bert Baum"}));
+    EXPECT_EQ(schedule.printList,
+              (TextLines{"05.01.", "Carl Clemens", "10.12.", "Anna Amsel", "24.12.", "Bert Baum"}));
 }
 
 TEST(BuildBirthdaySchedule, LinkEntriesMatchThePlacedNamesAndTheirPass) {
@@ -284,7 +288,7 @@ TEST(BuildBirthdaySchedule, DamagedBirthdaysAreLeftOut) {
     huge.Birthday = std::numeric_limits<double>::infinity();
     const auto schedule =
         Build({broken, Person("Anna", "Amsel", {1980, 12, 10}), huge}, {2026, 6, 1});
-    EXPECT_EQ(schedule.printList, (std::vector<std::string>{"10.12.", "Anna Amsel"}));
+    EXPECT_EQ(schedule.printList, (TextLines{"10.12.", "Anna Amsel"}));
     ASSERT_EQ(schedule.coming.size(), 1u);
     EXPECT_EQ(schedule.coming[0].name.linkIndex, 2);
 }
@@ -304,8 +308,8 @@ TEST(BuildBirthdaySchedule, PrintListOfOneDayInFileOrderWithEachBirthsWeekday) {
     const auto schedule = Build({Person("Ben", "X", {1980, 5, 5}), Person("Ada", "X", {1970, 5, 5}),
                                  Person("Cy", "X", {1960, 1, 1})},
                                 {2026, 1, 1}, "ddd dd.MM.yyyy");
-    EXPECT_EQ(schedule.printList, (std::vector<std::string>{"Fri 01.01.", "Cy X", "Mon 05.05.",
-                                                            "Ben X", "Tue 05.05.", "Ada X"}));
+    EXPECT_EQ(schedule.printList,
+              (TextLines{"Fri 01.01.", "Cy X", "Mon 05.05.", "Ben X", "Tue 05.05.", "Ada X"}));
 }
 
 TEST(BuildBirthdaySchedule, DisplayNameIsCutAtSixtyOneCharacters) {
@@ -314,6 +318,120 @@ TEST(BuildBirthdaySchedule, DisplayNameIsCutAtSixtyOneCharacters) {
     const std::string name = std::string(40, 'a') + " " + std::string(20, 'b');
     EXPECT_EQ(schedule.printList[1], name);
     EXPECT_EQ(schedule.coming[0].name.hint, name + " (56.)");
+}
+
+// A data file's bytes with every kind of record: birthdays crowded around `today` and
+// spread over the year, in 1604, on 29 February and unusable; texts of any byte and
+// length bytes beyond the fields.
+std::vector<std::byte> VariedRecords(std::mt19937& random, int count, const CivilDate& today) {
+    std::vector<std::byte> bytes;
+    for (int i = 0; i < count; ++i) {
+        RecordBytes record;
+        for (std::byte& byte : record)
+            byte = static_cast<std::byte>(random() % 256);
+        for (const TextField& field : kTextFields)
+            record[field.offset] = static_cast<std::byte>(random() % (field.capacity + 8));
+        double birthday = DateValue(today) + static_cast<int>(random() % 9) - 4;
+        switch (random() % 8) {
+            case 0:
+                birthday = DateValue({1604, 2, 29}) + static_cast<int>(random() % 400);
+                break;
+            case 1:
+                birthday = std::numeric_limits<double>::quiet_NaN();
+                break;
+            case 2:
+                birthday = 1e12;
+                break;
+            case 3:
+            case 4:
+                birthday = 20000 + static_cast<int>(random() % 20000) + 0.5;
+                break;
+            default:
+                birthday -= 365.25 * static_cast<int>(random() % 90);
+        }
+        std::memcpy(&record[kBirthdayOffset], &birthday, sizeof birthday);
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return bytes;
+}
+
+// The window hands the data file's bytes over a block at a time and decodes the whole
+// record of the placed people only; that must give what the decoded records give.
+TEST(BirthdayScheduleBuilder, RecordBytesInBlocksGiveTheScheduleOfTheDecodedRecords) {
+    std::mt19937 random(17);
+    for (const CivilDate today : {CivilDate{2026, 1, 1}, CivilDate{2026, 6, 15},
+                                  CivilDate{2028, 2, 29}, CivilDate{2026, 12, 31}}) {
+        for (const std::string shortDate : {"dd.MM.yyyy", "ddd dd.MM.yyyy"}) {
+            const FakeRegionalSettings settings(shortDate, ".");
+            const std::vector<std::byte> bytes = VariedRecords(random, 2000, today);
+            std::vector<AddressRecord> records;
+            for (std::size_t at = 0; at < bytes.size(); at += kRecordSize)
+                records.push_back(DecodeRecord(std::span(bytes).subspan(at).first<kRecordSize>()));
+
+            BirthdayScheduleBuilder builder(today, settings, "CAFE0001");
+            for (std::size_t at = 0; at < bytes.size();) {
+                const std::size_t block =
+                    std::min<std::size_t>((random() % 700) * kRecordSize, bytes.size() - at);
+                builder.AddRecords(std::span(bytes).subspan(at, block));
+                at += block;
+            }
+            const BirthdaySchedule fromBytes = std::move(builder).Finish();
+            const BirthdaySchedule fromRecords =
+                BuildBirthdaySchedule(records, today, settings, "CAFE0001");
+            EXPECT_EQ(fromBytes.printList, fromRecords.printList);
+            EXPECT_GE(fromBytes.coming.size(), 8u);
+            EXPECT_TRUE(fromBytes.coming == fromRecords.coming) << shortDate;
+            EXPECT_TRUE(fromBytes.recent == fromRecords.recent) << shortDate;
+            EXPECT_TRUE(fromBytes.linkEntries == fromRecords.linkEntries) << shortDate;
+        }
+    }
+}
+
+// Only the first people of each pass keep their whole record: whatever the file order,
+// the column holds the people in calendar order, this year's first, as many as fit.
+TEST(BirthdayScheduleBuilder, ColumnTakesTheFirstPeopleInCalendarOrderAsManyAsFit) {
+    std::mt19937 random(19);
+    for (const CivilDate today : {CivilDate{2026, 3, 10}, CivilDate{2026, 12, 30}}) {
+        std::vector<AddressRecord> people;
+        for (int i = 0; i < 4000; ++i) {
+            const int shift =
+                i % 3 == 0 ? static_cast<int>(random() % 365) : static_cast<int>(random() % 5) - 2;
+            AddressRecord person = Person("P" + std::to_string(i), "X", {1980, 1, 1});
+            person.Birthday = DateValue({1980, today.month, today.day}) + shift;
+            people.push_back(person);
+        }
+        std::shuffle(people.begin(), people.end(), random);
+        const auto schedule = Build(people, today);
+
+        auto passAndDay = [&](const AddressRecord& person) {
+            const int dayKey = DayKey(*DateFromValue(person.Birthday));
+            return std::pair(dayKey < DayKey(today) ? 1 : 0, dayKey);
+        };
+        std::vector<AddressRecord> calendar = people;
+        std::stable_sort(calendar.begin(), calendar.end(), [&](const auto& a, const auto& b) {
+            return passAndDay(a) < passAndDay(b);
+        });
+        ASSERT_FALSE(schedule.coming.empty());
+        for (std::size_t i = 0; i < schedule.coming.size(); ++i) {
+            const NameItem& name = schedule.coming[i].name;
+            EXPECT_EQ(name.hint.substr(0, name.hint.find(" (")), calendar[i].FirstName + " X");
+            if (i > 0) {
+                EXPECT_LT(schedule.coming[i - 1].name.top, 400);
+            }
+        }
+        EXPECT_GE(schedule.coming.back().name.top, 400);
+
+        // The recent list: the latest birthdays before today, people of a day in file order.
+        std::vector<AddressRecord> recent;
+        std::copy_if(people.begin(), people.end(), std::back_inserter(recent),
+                     [&](const auto& person) { return passAndDay(person).first == 1; });
+        std::stable_sort(recent.begin(), recent.end(), [&](const auto& a, const auto& b) {
+            return passAndDay(a).second > passAndDay(b).second;
+        });
+        ASSERT_EQ(schedule.recent.size(), 13u);
+        for (std::size_t i = 0; i < schedule.recent.size(); ++i)
+            EXPECT_EQ(schedule.recent[i].hint, recent[i].FirstName + " X");
+    }
 }
 
 TEST(BuildBirthdaySchedule, LargeFilesStayWithinTheWindowAndTheLinkTable) {

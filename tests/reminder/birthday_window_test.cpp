@@ -7,6 +7,7 @@
 #include "reminder/birthday_lists.h"
 #include "reminder/volume_serial.h"
 #include "reminder_window_fixture.h"
+#include "support/text_lines_printer.h"
 
 namespace natalo::testing {
 namespace {
@@ -214,8 +215,8 @@ TEST_F(BirthdayWindowTest, EachBuildFillsTheLinkTableAndThePrintList) {
     EXPECT_EQ(program->Lists().linkTable.Find(8)->GiftUrl(),
               kService + "?id=" + VolumeSerialHex() + "&lang=en&v=2.0&h=gt&g=f&a=57&n=Clara");
     EXPECT_EQ(program->Lists().printList,
-              (std::vector<std::string>{"05.01.", "Bert Brown", "10.12.", "Clara Klein", "20.12.",
-                                        "Tom Today", "24.12.", "Anna Muster"}));
+              (TextLines{"05.01.", "Bert Brown", "10.12.", "Clara Klein", "20.12.", "Tom Today",
+                         "24.12.", "Anna Muster"}));
 }
 
 TEST_F(BirthdayWindowTest, TitleBandCarriesTheDateOfCreationWhileTheWindowTextStaysPlain) {
