@@ -24,7 +24,6 @@ using testing::RunningProgram;
 using testing::TempFolder;
 
 constexpr int kRecords = 100000;
-const std::string kCaption = "   Natalo - The Birthday Manager";
 
 // Record i has the last name "L<i, six digits>": the default order is the file order, so
 // the first row shows record 0.
@@ -59,17 +58,9 @@ class KillDuringDeleteTest : public ::testing::Test {
         program->WaitForIdle();
         HWND list = nullptr;
         testing::WaitUntil([&] {
-            bool birthdayWindow = false;
-            for (HWND window : program->Windows()) {
-                if (testing::WindowText(window) != kCaption)
-                    continue;
-                HWND child = ::FindWindowExA(window, nullptr, "SysListView32", nullptr);
-                if (child)
-                    list = child;
-                else if (::IsWindowVisible(window))
-                    birthdayWindow = true;
-            }
-            return list && birthdayWindow;
+            const HWND main = testing::FindMainWindow(*program);
+            list = main ? ::FindWindowExA(main, nullptr, "SysListView32", nullptr) : nullptr;
+            return list && !testing::VisibleBirthdayWindows(*program).empty();
         });
         return list;
     }

@@ -36,14 +36,6 @@ HWND ChildOfClassAt(HWND window, const std::string& className, POINT clientCorne
     return nullptr;
 }
 
-bool HasChildOfClass(HWND window, const std::string& className) {
-    for (HWND child : testing::ChildWindows(window)) {
-        if (testing::ClassNameOf(child) == className)
-            return true;
-    }
-    return false;
-}
-
 class PrintEndToEnd : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -94,7 +86,8 @@ class PrintEndToEnd : public ::testing::Test {
         HWND printWindow = nullptr;
         EXPECT_TRUE(testing::WaitUntil([&] {
             for (HWND window : program->Windows()) {
-                if (::IsWindowVisible(window) && HasChildOfClass(window, "NataloPagePreview"))
+                if (::IsWindowVisible(window) &&
+                    testing::HasChildOfClass(window, "NataloPagePreview"))
                     printWindow = window;
             }
             return printWindow != nullptr;

@@ -143,12 +143,16 @@ namespace {
 const std::string kMainCaption = "   Natalo - The Birthday Manager";
 
 bool HasAddressList(HWND window) {
-    const std::vector<HWND> children = ChildWindows(window);
-    return std::any_of(children.begin(), children.end(),
-                       [](HWND child) { return ClassNameOf(child) == "SysListView32"; });
+    return HasChildOfClass(window, "SysListView32");
 }
 
 }  // namespace
+
+bool HasChildOfClass(HWND window, const std::string& className) {
+    const std::vector<HWND> children = ChildWindows(window);
+    return std::any_of(children.begin(), children.end(),
+                       [&](HWND child) { return ClassNameOf(child) == className; });
+}
 
 HWND FindMainWindow(const RunningProgram& program) {
     for (HWND window : program.Windows()) {
