@@ -76,8 +76,7 @@ class PrintEndToEnd : public ::testing::Test {
             birthdays = shown.empty() ? nullptr : shown.back();
             return birthdays != nullptr;
         }));
-        HWND picture =
-            birthdays ? ChildOfClassAt(birthdays, "NataloPictureButton", {252, 509}) : nullptr;
+        HWND picture = birthdays ? ChildOfClassAt(birthdays, "Button", {252, 509}) : nullptr;
         EXPECT_NE(picture, nullptr);
         if (!picture)
             return nullptr;
