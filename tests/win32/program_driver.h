@@ -25,6 +25,10 @@ bool HasChildOfClass(HWND window, const std::string& className);
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
+// Runs xdotool on the X display with these arguments and waits until it has finished:
+// input that the X server delivers to Wine as a user's would.
+bool RunXdotool(const std::string& arguments);
+
 // natalo.exe of this build.
 std::string BuiltProgramPath();
 
