@@ -16,6 +16,7 @@
 #include "win32/program_driver.h"
 #include "win32/screenshot.h"
 #include "win32/temp_folder.h"
+#include "win32/user_settings.h"
 
 namespace natalo {
 namespace {
@@ -24,25 +25,6 @@ using namespace std::chrono_literals;
 using testing::RunningProgram;
 using testing::Screenshot;
 using testing::TempFolder;
-
-// The user's short date format for the test's duration, put back afterwards.
-class ShortDateFormat {
-  public:
-    explicit ShortDateFormat(const char* format, const char* separator) {
-        ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, format_, sizeof format_);
-        ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, separator_, sizeof separator_);
-        ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, format);
-        ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, separator);
-    }
-    ~ShortDateFormat() {
-        ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, format_);
-        ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDATE, separator_);
-    }
-
-  private:
-    char format_[80] = {};
-    char separator_[8] = {};
-};
 
 // The fixed day comes from libfaketime, which must be in the Unix environment of the
 // Wine process that starts natalo.exe: Wine starts its programs with the Unix environment
@@ -87,7 +69,7 @@ TEST(BirthdayWindowEndToEnd, ShowsTheBirthdaysOfTheFixedDayWithGermanDates) {
         folder.File("data.dat"),
         std::string(reinterpret_cast<const char*>(content.data()), content.size()));
 
-    ShortDateFormat germanDates("dd.MM.yyyy", ".");
+    testing::UserShortDateFormat germanDates("dd.MM.yyyy", ".");
     auto program = std::make_unique<RunningProgram>(folder.File("natalo.exe"));
     HWND window = nullptr;
     ASSERT_TRUE(testing::WaitUntil([&] {

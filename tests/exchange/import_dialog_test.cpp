@@ -49,7 +49,9 @@ TEST_F(ImportDialogTest, Screenshot) {
         dialog->Handle(), "import-dialog.png", [&](const ui::testing::Screenshot& shot) {
             return ui::testing::AllOf(
                 {ui::testing::HasActiveTitleBand(shot, *dialog),
-                 shot.HasColourIn(shot.RectOf(dialog->Import().Handle()), RGB(0, 0, 0), 40)});
+                 testing::ShowsEveryText(shot, dialog->Handle()),
+                 // its two lines, not merely the caret
+                 shot.HasMarksIn(shot.ClientAreaOf(dialog->Import().Handle()), 40)});
         }));
     dialog->Hide();
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -147,12 +148,6 @@ TEST_F(PageStoreTest, TheTemporaryFileLivesFromTheFirstPageToClear) {
     EXPECT_EQ(FileSizeOf(second), static_cast<long long>(store.StreamSize()));
     const std::vector<std::byte> page2 = Bytes(store, 1);
 
-    // The names are unique per clock tick: wait for the next one.
-    const DWORD tick = ::GetTickCount();
-    const DWORD deadline = tick + 2000;
-    while (::GetTickCount() == tick && ::GetTickCount() < deadline)
-        ::Sleep(0);
-
     store.SetUseTempFile(false);
     EXPECT_EQ(FileSizeOf(second), -1);
     EXPECT_EQ(store.TempFileName(), "");
@@ -162,10 +157,38 @@ TEST_F(PageStoreTest, TheTemporaryFileLivesFromTheFirstPageToClear) {
     store.SetUseTempFile(true);
     const std::string third = store.TempFileName();
     EXPECT_NE(third, "");
-    EXPECT_NE(third, second);
     EXPECT_EQ(FileSizeOf(third), static_cast<long long>(store.StreamSize()));
     EXPECT_EQ(Bytes(store, 0).size() + Bytes(store, 1).size(), store.StreamSize());
     EXPECT_EQ(Bytes(store, 1), page2);
+}
+
+// A new file never takes the place of one that is there, whoever made it. Names made from
+// the clock alone would clash: the names of the coming moments are taken first, latest
+// first, until the clock has caught up with them.
+TEST_F(PageStoreTest, ATemporaryFileNeverTakesThePlaceOfAnother) {
+    testing::TempFolder temp;
+    char oldTemp[MAX_PATH] = {};
+    const bool hadTemp = ::GetEnvironmentVariableA("TMP", oldTemp, MAX_PATH) > 0;
+    ::SetEnvironmentVariableA("TMP", temp.Path().c_str());
+    const std::unique_ptr<TMetafile> page = CommentPage(400, 'a');
+    std::vector<std::string> others;
+    for (DWORD tick = ::GetTickCount() + 600; static_cast<LONG>(tick - ::GetTickCount()) >= 0;
+         --tick) {
+        char name[16];
+        std::snprintf(name, sizeof name, "PP%X.TMP", static_cast<unsigned>(tick & 0xFFFF));
+        others.push_back(temp.File(name));
+        testing::WriteWholeFile(others.back(), "another's");
+    }
+    store.SetUseTempFile(true);
+    store.Add(*page);
+    ::SetEnvironmentVariableA("TMP", hadTemp ? oldTemp : nullptr);
+    EXPECT_EQ(store.TempFileName().rfind(temp.Path(), 0), 0u) << store.TempFileName();
+    EXPECT_EQ(FileSizeOf(store.TempFileName()), static_cast<long long>(store.StreamSize()));
+    int replaced = 0;
+    for (const std::string& other : others)
+        replaced += testing::ReadWholeFile(other) != "another's";
+    EXPECT_EQ(replaced, 0);
+    store.Clear();
 }
 
 TEST_F(PageStoreTest, DestroyingTheStoreDeletesItsFileWithoutAnEvent) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -128,7 +129,11 @@ std::vector<std::string> WaitForPdfs(const std::string& title, std::size_t count
 }
 
 bool PdfExists(const std::string& title) {
-    return FindPdf(title).has_value();
+    const std::string start = PdfFolder() + "/" + title;
+    const std::vector<std::string> pdfs = FindPdfs(title);
+    return std::any_of(pdfs.begin(), pdfs.end(), [&](const std::string& pdf) {
+        return !std::isalnum(static_cast<unsigned char>(pdf[start.size()]));
+    });
 }
 
 PdfInfo ReadPdfInfo(const std::string& pdf) {

@@ -20,7 +20,9 @@ std::optional<std::string> WaitForPdf(const std::string& title, int timeoutMs = 
 // returns their Unix paths in name order, or what there is after the deadline.
 std::vector<std::string> WaitForPdfs(const std::string& title, std::size_t count,
                                      int timeoutMs = 30000);
-// Whether any file whose name starts with `title` is in the folder now.
+// Whether the queue has written a job of exactly this title now: a file whose name is the
+// title followed by what the queue adds ("_<user>-job_<N>.pdf"), not by more letters or
+// digits of a longer title.
 bool PdfExists(const std::string& title);
 
 struct PdfInfo {

@@ -179,12 +179,13 @@ TEST_F(PrintingTest, AnAbortOnTheFirstProgressPrintsNothing) {
 
     // The queue works in order: once a later job is out, the aborted one would be too.
     const std::string aborted = title;
-    title += "-after";
+    title = "later-" + title;
     preview->SetPrintJobTitle(title);
     preview->OnPrintProgress = nullptr;
     preview->Print();
     WaitForPdf();
-    EXPECT_FALSE(testing::PdfExists(aborted + "-job")) << "the aborted job was printed";
+    ASSERT_TRUE(testing::PdfExists(title)) << "the later job, under its title";
+    EXPECT_FALSE(testing::PdfExists(aborted)) << "the aborted job was printed";
 }
 
 TEST_F(PrintingTest, APrinterErrorInTheMiddleEndsTheJobAndLeavesThePreviewReady) {

@@ -2,7 +2,7 @@
 // fixed today, its fixed parts, its links, fading, growing and shrinking.
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <cstdio>
 
 #include "reminder/birthday_lists.h"
 #include "reminder/volume_serial.h"
@@ -386,8 +386,12 @@ TEST_F(BirthdayWindowTest, PrintPictureRunsThePrintCommand) {
     EXPECT_EQ(printed, 1);
 }
 
-TEST(VolumeSerialTest, IsEightUpperCaseHexDigitsOrNothing) {
-    EXPECT_TRUE(std::regex_match(VolumeSerialHex(), std::regex("([0-9A-F]{8})?")));
+TEST(VolumeSerialTest, IsTheSystemDrivesSerialAsEightUpperCaseHexDigits) {
+    DWORD serial = 0;
+    ASSERT_TRUE(::GetVolumeInformationA("C:\\", nullptr, 0, &serial, nullptr, nullptr, nullptr, 0));
+    char expected[9] = {};
+    std::snprintf(expected, sizeof expected, "%08lX", static_cast<unsigned long>(serial));
+    EXPECT_EQ(VolumeSerialHex(), expected);
 }
 
 }  // namespace

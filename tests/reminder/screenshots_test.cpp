@@ -60,7 +60,8 @@ TEST_F(ReminderScreenshotTest, CompanionWindows) {
     for (const auto& [form, file, shows] : shots) {
         form->Show();
         EXPECT_TRUE(ScreenShows(form->Handle(), file, [&](const Screenshot& shot) {
-            return AllOf({HasActiveTitleBand(shot, *form), shows(shot)});
+            return AllOf({HasActiveTitleBand(shot, *form), ShowsEveryText(shot, form->Handle()),
+                          shows(shot)});
         })) << file;
         form->Hide();
     }

@@ -96,8 +96,13 @@ TEST_F(DemoTest, ShowsTheThemedWindowOnScreenAndSavesAScreenshot) {
     window.Show();
     const COLORREF border = window.Frame().Style().borderColour;
     EXPECT_TRUE(ScreenShows(window.Handle(), "ui-demo.png", [&](const Screenshot& shot) {
+        // The selected row in the highlight, the row above it with its texts.
+        const RECT selected = shot.ListRow(window.list.Handle(), 2);
         return AllOf({HasActiveTitleBand(shot, window),
-                      shot.HasColourAt({shot.Width() / 2, shot.Height() - 1}, border)});
+                      shot.HasColourAt({shot.Width() / 2, shot.Height() - 1}, border),
+                      natalo::testing::ShowsEveryText(shot, window.Handle()),
+                      shot.HasColourIn(selected, ::GetSysColor(COLOR_HIGHLIGHT)),
+                      shot.HasMarksIn(shot.ListRow(window.list.Handle(), 1))});
     }));
 }
 

@@ -29,11 +29,6 @@ void CALLBACK RunLaterTimer(HWND, UINT, UINT_PTR id, DWORD) {
     action();
 }
 
-BOOL CALLBACK CollectChild(HWND child, LPARAM data) {
-    reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-    return TRUE;
-}
-
 LPARAM KeyLParam(UINT virtualKey, bool up, bool alt) {
     UINT scan = ::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
     LPARAM lParam = 1 | (static_cast<LPARAM>(scan) << 16);
@@ -145,24 +140,6 @@ RECT ClientRectOnScreen(HWND window) {
     ::GetClientRect(window, &rect);
     ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
-}
-
-std::string WindowText(HWND window) {
-    char text[1024] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-HWND FindChild(HWND parent, const std::string& className, const std::string& text) {
-    std::vector<HWND> children;
-    ::EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&children));
-    for (HWND child : children) {
-        char name[128] = {};
-        ::GetClassNameA(child, name, sizeof name);
-        if (::lstrcmpiA(name, className.c_str()) == 0 && WindowText(child) == text)
-            return child;
-    }
-    return nullptr;
 }
 
 namespace {

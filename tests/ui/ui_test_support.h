@@ -13,6 +13,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "win32/screenshot.h"
+#include "win32/window_lookup.h"
 
 namespace natalo::ui::testing {
 
@@ -36,9 +37,8 @@ void TypeIntoOpenMenu(HWND owner, std::vector<UINT> keys);
 
 RECT WindowRect(HWND window);
 RECT ClientRectOnScreen(HWND window);
-std::string WindowText(HWND window);
-// The child of `parent` (at any depth) with a class and text, or null.
-HWND FindChild(HWND parent, const std::string& className, const std::string& text);
+using natalo::testing::FindChild;
+using natalo::testing::WindowText;
 // Draws a window's client area (WM_PRINTCLIENT) into a bitmap and reads a pixel.
 COLORREF ClientPixel(HWND window, int x, int y);
 // Whether any pixel of the window's client area has exactly `colour`.

@@ -8,39 +8,6 @@
 
 namespace natalo::testing {
 
-std::string WindowText(HWND window) {
-    char text[1024];
-    // WM_GETTEXT works across processes, also for controls.
-    const LRESULT length =
-        ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return std::string(text, static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
-}
-
-std::string ClassNameOf(HWND window) {
-    char name[256];
-    const int length = ::GetClassNameA(window, name, sizeof name);
-    return std::string(name, static_cast<std::size_t>(std::max(length, 0)));
-}
-
-std::vector<HWND> ChildWindows(HWND parent) {
-    std::vector<HWND> children;
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
-std::vector<std::string> ChildTexts(HWND parent) {
-    std::vector<std::string> texts;
-    for (HWND child : ChildWindows(parent))
-        texts.push_back(WindowText(child));
-    return texts;
-}
-
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     for (;;) {
@@ -170,12 +137,6 @@ bool HasAddressList(HWND window) {
 }
 
 }  // namespace
-
-bool HasChildOfClass(HWND window, const std::string& className) {
-    const std::vector<HWND> children = ChildWindows(window);
-    return std::any_of(children.begin(), children.end(),
-                       [&](HWND child) { return ClassNameOf(child) == className; });
-}
 
 HWND FindMainWindow(const RunningProgram& program) {
     for (HWND window : program.Windows()) {

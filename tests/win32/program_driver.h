@@ -10,16 +10,9 @@
 #include <vector>
 
 #include "platform/win32_handle.h"
+#include "win32/window_lookup.h"
 
 namespace natalo::testing {
-
-std::string WindowText(HWND window);
-std::string ClassNameOf(HWND window);
-std::vector<HWND> ChildWindows(HWND parent);
-// The texts of a window's children in creation order.
-std::vector<std::string> ChildTexts(HWND parent);
-// Whether the window has a child (at any depth) of this window class.
-bool HasChildOfClass(HWND window, const std::string& className);
 
 // Runs a predicate until it holds or the time is up; returns whether it held.
 bool WaitUntil(const std::function<bool()>& condition,

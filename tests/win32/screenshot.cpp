@@ -1,5 +1,6 @@
 #include "win32/screenshot.h"
 
+#include <commctrl.h>
 #include <objbase.h>
 #include <wincodec.h>
 
@@ -7,10 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 
 #include "platform/com_ref.h"
 #include "platform/win32_handle.h"
+#include "win32/window_lookup.h"
 
 namespace natalo::testing {
 namespace {
@@ -107,8 +110,30 @@ POINT Screenshot::FromClient(int x, int y) const {
 RECT Screenshot::RectOf(HWND other) const {
     RECT rect{};
     ::GetWindowRect(other, &rect);
+    return FromScreen(rect);
+}
+
+RECT Screenshot::FromScreen(RECT rect) const {
     ::OffsetRect(&rect, -windowCorner_.x, -windowCorner_.y);
     return rect;
+}
+
+RECT Screenshot::ClientAreaOf(HWND other) const {
+    RECT rect{};
+    ::GetClientRect(other, &rect);
+    ::MapWindowPoints(other, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return FromScreen(rect);
+}
+
+RECT Screenshot::ListRow(HWND list, int row) const {
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    ::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&rect));
+    ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    RECT shown{};
+    const RECT onPicture = FromScreen(rect), client = ClientAreaOf(list);
+    ::IntersectRect(&shown, &onPicture, &client);
+    return shown;
 }
 
 ::testing::AssertionResult Screenshot::HasColourAt(POINT point, COLORREF colour,
@@ -133,6 +158,36 @@ RECT Screenshot::RectOf(HWND other) const {
     return ::testing::AssertionFailure()
            << "no pixel of " << rect.left << "," << rect.top << " - " << rect.right << ","
            << rect.bottom << " is " << ColourText(colour);
+}
+
+::testing::AssertionResult Screenshot::HasMarksIn(const RECT& rect, int wanted) const {
+    constexpr int kStandsOut = 150;  // red, green and blue differences added up
+    const int left = std::max<int>(rect.left, 0), right = std::min<int>(rect.right, width_);
+    const int top = std::max<int>(rect.top, 0), bottom = std::min<int>(rect.bottom, height_);
+    std::map<COLORREF, int> counts;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x)
+            ++counts[Pixel({x, y})];
+    }
+    if (counts.empty())
+        return ::testing::AssertionFailure() << "the rectangle lies outside the picture";
+    const COLORREF ground =
+        std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first;
+    int marks = 0;
+    for (const auto& [colour, count] : counts) {
+        const int difference = std::abs(GetRValue(colour) - GetRValue(ground)) +
+                               std::abs(GetGValue(colour) - GetGValue(ground)) +
+                               std::abs(GetBValue(colour) - GetBValue(ground));
+        if (difference >= kStandsOut)
+            marks += count;
+    }
+    if (marks >= wanted)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "nothing is drawn on " << left << "," << top << " - " << right << "," << bottom
+           << ": " << marks << " pixels stand out from " << ColourText(ground);
 }
 
 bool Screenshot::Save(const char* fileName) const {
@@ -178,6 +233,25 @@ bool Screenshot::Save(const char* fileName) const {
     for (const ::testing::AssertionResult& check : checks) {
         if (!check)
             return check;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ShowsEveryText(const Screenshot& shot, HWND window) {
+    for (HWND child : ChildWindows(window)) {
+        const std::string shown = WindowText(child);
+        const std::string kind = ClassNameOf(child);
+        if (kind != "NataloLabel" && kind != "Button" && kind != "Edit" && kind != "Static")
+            continue;
+        if (!::IsWindowVisible(child) || shown.find_first_not_of(" &") == std::string::npos)
+            continue;
+        RECT inside = shot.RectOf(child);
+        ::InflateRect(&inside, -2, -2);  // not the borders
+        if (::IsRectEmpty(&inside))
+            continue;
+        if (::testing::AssertionResult marks = shot.HasMarksIn(inside); !marks)
+            return ::testing::AssertionFailure()
+                   << "\"" << shown << "\" is not shown: " << marks.message();
     }
     return ::testing::AssertionSuccess();
 }

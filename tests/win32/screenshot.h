@@ -28,6 +28,11 @@ class Screenshot {
     POINT FromClient(int x, int y) const;
     RECT ClientArea() const { return clientArea_; }
     RECT RectOf(HWND other) const;
+    RECT FromScreen(RECT rect) const;
+    // Where another window's client area lies (no borders, no scroll bars).
+    RECT ClientAreaOf(HWND other) const;
+    // The part of a list view's row that the list shows.
+    RECT ListRow(HWND list, int row) const;
 
     // Whether red, green and blue each lie within `tolerance` of the colour; when not, the
     // message says what the screen showed.
@@ -35,6 +40,10 @@ class Screenshot {
     // Whether some pixel of the rectangle has the colour.
     ::testing::AssertionResult HasColourIn(const RECT& rect, COLORREF colour,
                                            int tolerance = 0) const;
+
+    // Whether something is drawn on the rectangle's ground: at least `marks` of its pixels
+    // stand out clearly from its most common colour (a text, a picture, a line).
+    ::testing::AssertionResult HasMarksIn(const RECT& rect, int marks = 4) const;
 
     bool Save(const char* fileName) const;
 
@@ -52,6 +61,10 @@ bool SameIconPicture(HICON a, HICON b, int size = 32);
 
 // The first failed of several checks, or success.
 ::testing::AssertionResult AllOf(std::initializer_list<::testing::AssertionResult> checks);
+
+// Whether every visible label, button, edit and static control of the window (at any
+// depth) that has a text shows marks inside its edges: one that paints no text fails it.
+::testing::AssertionResult ShowsEveryText(const Screenshot& shot, HWND window);
 
 using ScreenCheck = std::function<::testing::AssertionResult(const Screenshot&)>;
 

@@ -13,6 +13,7 @@
 #include "support/io_error_code.h"
 #include "support/records.h"
 #include "win32/temp_folder.h"
+#include "win32/user_settings.h"
 
 namespace natalo {
 namespace {
@@ -114,10 +115,24 @@ TEST(Win32Environment, ExecutableDirectoryEndsInABackslashAndHoldsTheProgram) {
     EXPECT_EQ(ExecutablePath().rfind(dir, 0), 0u);
 }
 
-TEST(Win32Environment, RegionalSettingsFollowTheUserLocale) {
+// The prefix's user has the en-US settings (tools/wine-prefix); a change shows at the next
+// call, as with the system's own date formatting.
+TEST(Win32Environment, RegionalSettingsAreTheUsersAtEachCall) {
     Win32RegionalSettings settings;
-    EXPECT_FALSE(settings.ShortDateFormat().empty());
-    EXPECT_EQ(settings.AbbreviatedDayName(0).empty(), false);
+    EXPECT_EQ(settings.ShortDateFormat(), "M/d/yyyy");
+    EXPECT_EQ(settings.DateSeparator(), "/");
+    {
+        testing::UserShortDateFormat german("dd.MM.yyyy", ".");
+        EXPECT_EQ(settings.ShortDateFormat(), "dd.MM.yyyy");
+        EXPECT_EQ(settings.DateSeparator(), ".");
+    }
+    EXPECT_EQ(settings.ShortDateFormat(), "M/d/yyyy");
+    // The week from Sunday (0) to Saturday (6), the months from 1.
+    EXPECT_EQ(settings.AbbreviatedDayName(0), "Sun");
+    EXPECT_EQ(settings.DayName(1), "Monday");
+    EXPECT_EQ(settings.AbbreviatedDayName(6), "Sat");
+    EXPECT_EQ(settings.MonthName(1), "January");
+    EXPECT_EQ(settings.AbbreviatedMonthName(12), "Dec");
     EXPECT_LT(settings.CompareText("apple", "Banana"), 0);
     EXPECT_LT(settings.CompareText("a", "A"), 0);  // case only breaks ties
     EXPECT_EQ(settings.CompareText("same", "same"), 0);
