@@ -109,9 +109,10 @@ void SetTransparentForm(HWND window, BYTE alpha) {
     setLayered(window, 0, alpha, LWA_ALPHA);
 }
 
-TInput::TInput(const Environment& environment)
+TInput::TInput(const Environment& environment, std::shared_ptr<TimerDriver> timers)
     : Form(MainWindowOptions()),
       environment_(environment),
+      timers_(std::move(timers)),
       dataFile_(environment_.files, environment_.dataDirectory),
       book_(dataFile_, *this),
       menu_(*this),
@@ -183,7 +184,7 @@ LRESULT TInput::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TInput::CreateTrayIcon() {
     tray_.reset();
-    tray_ = std::make_unique<MainWindowTray>(*this);
+    tray_ = std::make_unique<MainWindowTray>(*this, timers_);
 }
 
 void TInput::ReadAutostartState() {

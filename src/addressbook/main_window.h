@@ -14,6 +14,7 @@
 #include "addressbook/address_list.h"
 #include "addressbook/data_file.h"
 #include "platform/environment.h"
+#include "trayicon/simple_timer.h"
 #include "ui/button.h"
 #include "ui/command.h"
 #include "ui/form.h"
@@ -48,7 +49,8 @@ class TInput : public ui::Form, private AddressBookView {
         ui::Command exportCalendar{"Export birthdays as iCalendar"};
     };
 
-    explicit TInput(const Environment& environment);
+    // The tray's timers run on `timers`, the system's timers when none is given.
+    explicit TInput(const Environment& environment, std::shared_ptr<TimerDriver> timers = nullptr);
     ~TInput() override;
 
     Connections& Connect() { return connections_; }
@@ -121,6 +123,7 @@ class TInput : public ui::Form, private AddressBookView {
     void KeepCityAfterZip();
 
     Environment environment_;
+    std::shared_ptr<TimerDriver> timers_;
     Connections connections_;
     Tfrmerf* editor_ = nullptr;
     DataFile dataFile_;

@@ -10,10 +10,11 @@
 
 namespace natalo {
 
-MainWindowTray::MainWindowTray(TInput& window)
+MainWindowTray::MainWindowTray(TInput& window, std::shared_ptr<TimerDriver> timers)
     : window_(window),
-      trayIcon_(&window),
-      timer_(MakeSimpleTimer(kDailyCheckInterval, [this] { Timer1Timer(); })),
+      trayIcon_(&window, timers),
+      timer_(std::make_unique<TSimpleTimer>(timers ? timers : TSimpleTimerHandler::Instance(),
+                                            kDailyCheckInterval, [this] { Timer1Timer(); })),
       autostart_(ExecutablePath()) {
     showBirthdaysItem_ = menu_.AddItem("Show Birthdays", [this] { window_.ShowBirthdays(); });
     editAddressListItem_ = menu_.AddItem("Edit address list", [this] { EditAddressListClick(); });

@@ -21,7 +21,8 @@ constexpr std::uint32_t kDailyCheckInterval = 86400000;
 
 class MainWindowTray {
   public:
-    explicit MainWindowTray(TInput& window);
+    // The icon's and the daily timer run on `timers`, the system's timers when none is given.
+    MainWindowTray(TInput& window, std::shared_ptr<TimerDriver> timers);
     ~MainWindowTray();
     MainWindowTray(const MainWindowTray&) = delete;
     MainWindowTray& operator=(const MainWindowTray&) = delete;

@@ -20,7 +20,7 @@ Program::Program(const Environment& environment, ProgramSeams seams)
     : environment_(environment),
       seams_(WithSpooler(std::move(seams))),
       printer_(*seams_.spooler),
-      input_(environment_),
+      input_(environment_, seams_.timers),
       frmerf_(input_),
       frmImport_(input_, seams_.chooseImportFile),
       form1_(environment_.shell),

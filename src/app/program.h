@@ -34,6 +34,8 @@ struct ProgramSeams {
     PrintChooser choosePrint = &ShowPrintDialog;
     // The system's spooler when none is given.
     std::shared_ptr<PrintSpooler> spooler;
+    // The timers of the main window's tray; the system's when none are given.
+    std::shared_ptr<TimerDriver> timers;
 };
 
 class Program {

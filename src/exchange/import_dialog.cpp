@@ -104,7 +104,7 @@ class TfrmImport::LongWork {
     bool GoOn(std::size_t done, std::size_t total) {
         const auto now = std::chrono::steady_clock::now();
         if (now >= nextUpdate_) {
-            nextUpdate_ = now + kUpdateInterval;
+            nextUpdate_ = now + dialog_.progressInterval_;
             dialog_.progress_.SetText(LinesDoneText(done, total, what_));
             ui::App().ProcessMessages();
         }
@@ -112,8 +112,6 @@ class TfrmImport::LongWork {
     }
 
   private:
-    static constexpr std::chrono::milliseconds kUpdateInterval{200};
-
     ui::WaitCursor waitCursor_;
     TfrmImport& dialog_;
     std::string_view what_;

@@ -6,6 +6,7 @@
 // saved in the text box, so that "Import" goes on where it stopped.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <string_view>
 
@@ -41,6 +42,9 @@ class TfrmImport : public ui::Form {
     void CancelClick();
     // A list is being loaded or imported.
     bool Working() const { return working_; }
+    // How often the count of a long list is shown (and the windows served) while it is
+    // loaded or imported: every 200 ms unless chosen otherwise; 0 shows every line.
+    void SetProgressInterval(std::chrono::milliseconds interval) { progressInterval_ = interval; }
 
     ui::Memo& Import() { return import_; }
     // The count of lines loaded or saved, while that goes on.
@@ -80,6 +84,7 @@ class TfrmImport : public ui::Form {
     ui::Label progress_;
     bool working_ = false;
     bool stopRequested_ = false;
+    std::chrono::milliseconds progressInterval_{200};
 };
 
 }  // namespace natalo

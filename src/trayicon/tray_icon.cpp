@@ -62,8 +62,8 @@ UINT TTrayIcon::TaskbarCreatedMessage() {
     return message;
 }
 
-TTrayIcon::TTrayIcon(ui::Form* owner)
-    : TrayIconBehaviour(TSimpleTimerHandler::Instance()),
+TTrayIcon::TTrayIcon(ui::Form* owner, std::shared_ptr<TimerDriver> timers)
+    : TrayIconBehaviour(timers ? std::move(timers) : TSimpleTimerHandler::Instance()),
       handler_(TTrayIconHandler::Instance()),
       owner_(owner) {
     iconId_ = handler_->Register(*this);

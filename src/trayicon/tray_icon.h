@@ -40,8 +40,9 @@ class TTrayIcon : public TrayIconBehaviour {
     // controls older than 4.71, which do not send it.
     static UINT TaskbarCreatedMessage();
 
-    // `owner` may be null (no owner window: no minimise handling, no start-up event).
-    explicit TTrayIcon(ui::Form* owner);
+    // `owner` may be null (no owner window: no minimise handling, no start-up event). The
+    // click, cycle and exit timers run on `timers`, the system's timers when none is given.
+    explicit TTrayIcon(ui::Form* owner, std::shared_ptr<TimerDriver> timers = nullptr);
     ~TTrayIcon() override;
 
     // A copy of the given icon is kept (the caller keeps its own).

@@ -13,35 +13,39 @@ using ui::testing::RunLater;
 class AddressEditorTest : public testing::AddressBookWindowTest {
   protected:
     // Opens the editor with Change on the row of a first name and runs `inside` in its
-    // modal loop; returns when the editor closed (or gives up after a while).
+    // modal loop, which `inside` ends by closing the editor.
     void ChangeAndThen(const std::string& firstName, std::function<void()> inside) {
         ASSERT_GE(SelectRowOf(firstName), 0);
-        RunLater(std::move(inside));
-        RunLater([this] { editor->Close(); }, 3000);  // a failed test must not hang
+        RunInTheEditor(std::move(inside));
         input->ChangeClick();
     }
     void AddAndThen(std::function<void()> inside) {
-        RunLater(std::move(inside));
-        RunLater([this] { editor->Close(); }, 3000);
+        RunInTheEditor(std::move(inside));
         input->cmdAddClick();
+    }
+    // An editor left open fails the test, and is closed so that the test ends.
+    void RunInTheEditor(std::function<void()> inside) {
+        RunLater([this, inside = std::move(inside)] {
+            inside();
+            if (editor->Visible()) {
+                ADD_FAILURE() << "the editor is still open";
+                editor->Close();
+            }
+        });
     }
     // Enter pressed and released in a control, through the application's loop.
     void PressEnterIn(HWND control) {
         ::SetFocus(control);
         ui::testing::PressKey(control, VK_RETURN);
     }
-    // Answers the first-name message with OK, keeping its caption and text.
+    // Answers the first-name message with OK once it is up, keeping its text.
     void AnswerMessageLater() {
-        RunLater(
-            [this] {
-                HWND box = ::FindWindowA("#32770", "Information");
-                if (!box)
-                    return;
-                messageText = ui::testing::WindowText(ui::testing::FindChild(
-                    box, "Static", "Sie müssem mindestens einen Vornamen angeben"));
-                ::SendMessageA(ui::testing::FindChild(box, "Button", "OK"), BM_CLICK, 0, 0);
-            },
-            200);
+        ui::testing::WhenDialogOpens("Information", [this](HWND box) {
+            if (!box)
+                return;
+            messageText = ui::testing::ReadDialog(box).text;
+            ui::testing::ClickButton(box, "OK");
+        });
     }
 
     std::string messageText;

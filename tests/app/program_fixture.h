@@ -1,8 +1,8 @@
 // The whole program as start-up makes it, in-process under Wine: every window created
 // hidden by the program object over a real data file in a scratch folder, with a fixed
 // today (20 December 2026), fixed regional settings (dd.MM.yyyy), a disk that can be made
-// to fill up, the file dialogs answered by the test and the shell replaced by a list of
-// the addresses it would have opened.
+// to fill up, the file dialogs answered by the test, the shell replaced by a list of the
+// addresses it would have opened and the tray's timers ticking when the test says.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +17,7 @@
 #include "preview/fake_print_spooler.h"
 #include "support/fake_clock.h"
 #include "support/fake_regional_settings.h"
+#include "support/fake_timer_driver.h"
 #include "support/recording_shell.h"
 #include "support/records.h"
 #include "ui/ui_test_support.h"
@@ -97,6 +98,7 @@ class ProgramTest : public ui::testing::UiTest {
             return printChoice;
         };
         seams.spooler = spooler;
+        seams.timers = timers;
         program = std::make_unique<Program>(environment, std::move(seams));
         input = &program->Input();
     }
@@ -116,6 +118,7 @@ class ProgramTest : public ui::testing::UiTest {
     std::vector<int> printDialogPages;
     // One A4 printer that prints nowhere: the printer side as the spooler tells it.
     std::shared_ptr<FakePrintSpooler> spooler = std::make_shared<FakePrintSpooler>();
+    std::shared_ptr<FakeTimerDriver> timers = std::make_shared<FakeTimerDriver>();
     std::unique_ptr<Program> program;
     TInput* input = nullptr;  // the main window of the running program
 };

@@ -21,7 +21,6 @@
 namespace natalo {
 namespace {
 
-using namespace std::chrono_literals;
 using testing::RunningProgram;
 using testing::Screenshot;
 using testing::TempFolder;
@@ -78,12 +77,10 @@ TEST(BirthdayWindowEndToEnd, ShowsTheBirthdaysOfTheFixedDayWithGermanDates) {
         return window != nullptr;
     }));
     std::multimap<std::string, POINT> labels;
-    testing::WaitUntil(
-        [&] {
-            labels = LabelsOf(window);
-            return labels.count("Anna Muster (42.)") > 0;
-        },
-        5s);
+    testing::WaitUntil([&] {
+        labels = LabelsOf(window);
+        return labels.count("Anna Muster (42.)") > 0;
+    });
 
     const std::vector<std::pair<std::string, POINT>> expected{
         {"Recent Birthdays:", {9, 333}},

@@ -15,7 +15,6 @@
 namespace natalo {
 namespace {
 
-using namespace std::chrono_literals;
 using testing::RunningProgram;
 using testing::TempFolder;
 
@@ -116,7 +115,7 @@ TEST_F(TrayEndToEndTest, CloseFromTheTrayMenuWithYesEndsTheProgramWithExitCodeZe
         testing::WaitUntil([&] { return (box = program->FindMessageBox("Close")) != nullptr; }));
     EXPECT_EQ(testing::MessageBoxText(box), "Do you really wan't to close the program?");
     ASSERT_TRUE(testing::ClickButton(box, "Yes"));
-    ASSERT_TRUE(program->HasEnded(5000ms));
+    ASSERT_TRUE(program->HasEnded(testing::kPatience));
     EXPECT_EQ(program->ExitCode(), 0u);
 }
 

@@ -39,16 +39,8 @@ class MessageAnswerer {
         HWND box = ::FindWindowA("#32770", "Information");
         if (!current_ || !box || !::IsWindowVisible(box))
             return;
-        std::string text;
-        for (HWND child = ::GetWindow(box, GW_CHILD); child;
-             child = ::GetWindow(child, GW_HWNDNEXT)) {
-            char name[32] = {};
-            ::GetClassNameA(child, name, sizeof name);
-            if (::lstrcmpiA(name, "Static") == 0 && text.empty())
-                text = ui::testing::WindowText(child);
-        }
-        current_->texts.push_back(text);
-        ::SendMessageA(ui::testing::FindChild(box, "Button", "OK"), BM_CLICK, 0, 0);
+        current_->texts.push_back(ReadDialog(box).text);
+        ::SendMessageA(FindChild(box, "Button", "OK"), BM_CLICK, 0, 0);
     }
 
     static inline MessageAnswerer* current_ = nullptr;

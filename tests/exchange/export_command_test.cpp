@@ -110,12 +110,7 @@ TEST_F(ExportCommandTest, SaveDialogSuggestsTheNameAndAddsTheExtension) {
     Start();
     std::string suggested;
     const std::string typed = folder.File("birthdays");
-    ui::testing::RunLater([&] {
-        HWND box = nullptr;
-        ui::testing::PumpUntil([&] {
-            box = ::FindWindowA("#32770", nullptr);
-            return box && ::IsWindowVisible(box);
-        });
+    ui::testing::WhenDialogOpens(std::nullopt, [&](HWND box) {
         if (!box)
             return;
         char name[MAX_PATH] = {};

@@ -12,7 +12,6 @@ namespace {
 
 using ui::testing::AllOf;
 using ui::testing::PressKey;
-using ui::testing::Pump;
 using ui::testing::PumpUntil;
 using ui::testing::Screenshot;
 
@@ -90,8 +89,7 @@ TEST_F(PreviewWindowTest, RecordedDocumentDrivenByKeysWheelAndMouse) {
 
     // A drag with the mouse 40 pixels left and 60 up scrolls the view with it.
     const POINT start = ScreenCentre(preview->Handle());
-    ::SetCursorPos(start.x, start.y);
-    Pump(20);
+    ASSERT_TRUE(ui::testing::MoveMouseTo(start));
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     ASSERT_TRUE(PumpUntil([&] { return preview->IsDragging(); }));
     EXPECT_EQ(preview->Paper().Cursor(), crHandGrab);

@@ -11,7 +11,7 @@ namespace {
 
 using ui::testing::AllOf;
 using ui::testing::HasActiveTitleBand;
-using ui::testing::Pump;
+using ui::testing::MoveMouseTo;
 using ui::testing::PumpUntil;
 using ui::testing::Screenshot;
 using ui::testing::ScreenShows;
@@ -21,16 +21,17 @@ using ReminderScreenshotTest = ReminderWindowTest;
 TEST_F(ReminderScreenshotTest, DisabledLinkShowsItsTooltipUnderTheMouse) {
     Start({Person("Bert", "Brown", {1950, 1, 5})});
     TfrmDisp& window = ShowBirthdayWindow();
-    Pump(50);
     const ui::LinkLabel& mail = *window.RunTimeLabels().LinkRows()[0].mail;
     ASSERT_FALSE(mail.Enabled());
+    ASSERT_TRUE(ScreenShows(window.Handle(), nullptr, [&](const Screenshot& shot) {
+        return shot.HasMarksIn(shot.RectOf(mail.Handle()));
+    }));
     RECT rect{};
     ::GetWindowRect(mail.Handle(), &rect);
-    ::SetCursorPos(rect.left + 2, rect.top + 2);
-    Pump(20);
-    ::SetCursorPos(rect.left + 4, rect.top + 3);
+    ASSERT_TRUE(MoveMouseTo({rect.left + 2, rect.top + 2}));
+    ASSERT_TRUE(MoveMouseTo({rect.left + 4, rect.top + 3}));
     HWND tip = window.Tooltips().Handle();
-    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(tip) != FALSE; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(tip) != FALSE; }));
     char text[256] = {};
     TTTOOLINFOA current{};
     current.cbSize = sizeof current;

@@ -8,6 +8,7 @@
 
 #include "addressbook/autostart_entry.h"
 #include "platform/win32_registry.h"
+#include "win32/user_settings.h"
 
 namespace natalo {
 namespace {
@@ -31,16 +32,10 @@ class RegistryTest : public ::testing::Test {
         return true;
     }
     static void PutValue(const char* name, DWORD type, const void* data, DWORD size) {
-        RegistryAccessor registry;
-        ASSERT_TRUE(registry.OpenKey(kTestKey, true));
-        HKEY key = nullptr;
-        ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, kTestKey.c_str(), 0, KEY_SET_VALUE, &key),
-                  ERROR_SUCCESS);
-        ::RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-        ::RegCloseKey(key);
+        ASSERT_TRUE(testing::PutRegistryValue(HKEY_CURRENT_USER, kTestKey, name, type, data, size));
     }
     static void PutText(const char* name, const std::string& text) {
-        PutValue(name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+        ASSERT_TRUE(testing::PutRegistryText(HKEY_CURRENT_USER, kTestKey, name, text));
     }
     static std::string ErrorOf(const std::function<void()>& action) {
         try {

@@ -14,53 +14,13 @@
 #include "app/program_fixture.h"
 #include "platform/win32_environment.h"
 #include "platform/win32_registry.h"
-#include "trayicon/simple_timer_handler.h"
+#include "win32/user_settings.h"
 
 namespace natalo {
 namespace {
 
 using ui::testing::Pump;
 using ui::testing::PumpUntil;
-using ui::testing::RunLater;
-
-// Keeps the Run entry as it was before the test and puts it back afterwards.
-class SavedRunEntry {
-  public:
-    SavedRunEntry() {
-        HKEY key = nullptr;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return;
-        DWORD size = 0;
-        if (::RegQueryValueExA(key, kAutostartValueName, nullptr, &type_, nullptr, &size) ==
-            ERROR_SUCCESS) {
-            data_.emplace(size, '\0');
-            ::RegQueryValueExA(key, kAutostartValueName, nullptr, &type_,
-                               reinterpret_cast<BYTE*>(data_->data()), &size);
-        }
-        ::RegCloseKey(key);
-    }
-    ~SavedRunEntry() {
-        HKEY key = nullptr;
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr) != ERROR_SUCCESS) {
-            return;
-        }
-        if (data_) {
-            ::RegSetValueExA(key, kAutostartValueName, 0, type_,
-                             reinterpret_cast<const BYTE*>(data_->data()),
-                             static_cast<DWORD>(data_->size()));
-        } else {
-            ::RegDeleteValueA(key, kAutostartValueName);
-        }
-        ::RegCloseKey(key);
-    }
-    SavedRunEntry(const SavedRunEntry&) = delete;
-    SavedRunEntry& operator=(const SavedRunEntry&) = delete;
-
-  private:
-    DWORD type_ = 0;
-    std::optional<std::string> data_;
-};
 
 class MainWindowTrayTest : public testing::ProgramTest {
   protected:
@@ -84,16 +44,9 @@ class MainWindowTrayTest : public testing::ProgramTest {
         ::PostMessageA(icon.HandlerWindow(), TTrayIcon::kTrayCallbackMessage, icon.IconId(),
                        notification);
     }
-    static void PutRunEntry(DWORD type, const void* data, DWORD size) {
-        HKEY key = nullptr;
-        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                    nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        ::RegSetValueExA(key, kAutostartValueName, 0, type, static_cast<const BYTE*>(data), size);
-        ::RegCloseKey(key);
-    }
     static void PutRunEntry(const std::string& text) {
-        PutRunEntry(REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+        ASSERT_TRUE(
+            testing::PutRegistryText(HKEY_CURRENT_USER, kRunKeyPath, kAutostartValueName, text));
     }
     static std::optional<std::string> RunEntry() {
         RegistryAccessor registry;
@@ -118,7 +71,8 @@ class MainWindowTrayTest : public testing::ProgramTest {
         return ::GetFileAttributesA(folder.File("data.dat").c_str()) != INVALID_FILE_ATTRIBUTES;
     }
 
-    SavedRunEntry savedRunEntry;
+    // The Run entry as it was before the test, put back afterwards.
+    testing::SavedRegistryValue savedRunEntry{HKEY_CURRENT_USER, kRunKeyPath, kAutostartValueName};
 };
 
 TEST_F(MainWindowTrayTest, TheIconAndTheMenuAreSetUpWithTheWindow) {
@@ -174,7 +128,8 @@ TEST_F(MainWindowTrayTest, StartWithWindowsIsCheckedForThisProgramsEntryOnly) {
 
 TEST_F(MainWindowTrayTest, ANumberAsTheEntryIsReportedAndTheDataFileIsNotOpened) {
     const DWORD number = 1;
-    PutRunEntry(REG_DWORD, &number, sizeof number);
+    ASSERT_TRUE(testing::PutRegistryValue(HKEY_CURRENT_USER, kRunKeyPath, kAutostartValueName,
+                                          REG_DWORD, &number, sizeof number));
     Start();
     EXPECT_EQ(errors_,
               std::vector<std::string>{"Ung\xFCltiger Datentyp f\xFCr 'ZozerodivodUrorudu'."});
@@ -204,9 +159,8 @@ TEST_F(MainWindowTrayTest, TheDailyTimerHidesTheShownMainWindowAndShowsANewBirth
     TfrmDisp& first = program->BirthdayWindowsOfRun().ShowNew();
     input->Show();
     ASSERT_TRUE(::IsWindowVisible(input->Handle()));
-    ::PostMessageA(TSimpleTimerHandler::Instance()->Window(), WM_TIMER,
-                   static_cast<WPARAM>(Tray().Timer1().Id()), 0);
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(input->Handle()); }));
+    ASSERT_TRUE(timers->Tick(Tray().Timer1()));
+    EXPECT_FALSE(::IsWindowVisible(input->Handle()));
     const std::vector<TfrmDisp*> visible = VisibleBirthdayWindows();
     ASSERT_EQ(visible.size(), 1u);
     EXPECT_NE(visible[0], &first);
@@ -229,9 +183,11 @@ TEST_F(MainWindowTrayTest, AClickOnTheIconShowsANewBirthdayWindowOnceTheDoubleCl
     ASSERT_TRUE(VisibleBirthdayWindows().empty());
     PostToIcon(WM_LBUTTONDOWN);
     PostToIcon(WM_LBUTTONUP);
-    Pump(20);
+    TSimpleTimer& clickTimer = Tray().TrayIcon1().ClickTimer();
+    ASSERT_TRUE(PumpUntil([&] { return timers->IsRunning(clickTimer); }));
     EXPECT_TRUE(VisibleBirthdayWindows().empty());
-    EXPECT_TRUE(PumpUntil([&] { return VisibleBirthdayWindows().size() == 1; }));
+    EXPECT_TRUE(timers->Tick(clickTimer));
+    EXPECT_EQ(VisibleBirthdayWindows().size(), 1u);
 }
 
 TEST_F(MainWindowTrayTest, ADoubleClickShowsTheMainWindowInNormalStateAndNoBirthdayWindow) {
@@ -243,8 +199,8 @@ TEST_F(MainWindowTrayTest, ADoubleClickShowsTheMainWindowInNormalStateAndNoBirth
     PostToIcon(WM_LBUTTONUP);
     EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(input->Handle()) != FALSE; }));
     // Once the double-click time is over, still no click shows a birthday window.
-    Pump();
-    EXPECT_TRUE(PumpUntil([&] { return !Tray().TrayIcon1().ClickTimer().Enabled(); }));
+    timers->Tick(Tray().TrayIcon1().ClickTimer());
+    EXPECT_FALSE(Tray().TrayIcon1().ClickTimer().Enabled());
     EXPECT_EQ(input->GetWindowState(), ui::WindowState::Normal);
     EXPECT_EQ(VisibleBirthdayWindows(), std::vector<TfrmDisp*>{&shown});
 }
@@ -280,55 +236,25 @@ TEST_F(MainWindowTrayTest, MinimisingTheMainWindowHidesItIntoTheTray) {
     EXPECT_EQ(input->GetWindowState(), ui::WindowState::Normal);
 }
 
-struct CloseDialogSeen {
-    std::string text;
-    bool warningIcon = false;
-    std::vector<std::string> buttons;
-    RECT rect{};
-};
-
-// Waits for the close confirmation, notes what it shows and answers it.
-void AnswerCloseDialog(const std::string& answer, CloseDialogSeen& seen, int tries = 40) {
-    RunLater([answer, &seen, tries] {
-        HWND dialog = ::FindWindowA("#32770", "Close");
-        if (!dialog || !::IsWindowVisible(dialog)) {
-            if (tries > 0)
-                AnswerCloseDialog(answer, seen, tries - 1);
+// Once the close confirmation is up, notes what it shows and answers it.
+void AnswerCloseDialog(const std::string& answer, ui::testing::DialogSeen& seen) {
+    ui::testing::WhenDialogOpens("Close", [answer, &seen](HWND dialog) {
+        if (!dialog)
             return;
-        }
-        ::GetWindowRect(dialog, &seen.rect);
-        HWND answerButton = nullptr;
-        for (HWND child = ::GetWindow(dialog, GW_CHILD); child;
-             child = ::GetWindow(child, GW_HWNDNEXT)) {
-            char className[32] = {};
-            ::GetClassNameA(child, className, sizeof className);
-            const std::string text = ui::testing::WindowText(child);
-            if (std::string(className) == "Button") {
-                seen.buttons.push_back(text);
-                if (text == answer)
-                    answerButton = child;
-            } else if (!text.empty()) {
-                seen.text = text;
-            } else if (natalo::testing::SameIconPicture(
-                           reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0)),
-                           ::LoadIconA(nullptr, IDI_WARNING))) {
-                seen.warningIcon = true;
-            }
-        }
-        if (answerButton)
-            ::PostMessageA(answerButton, BM_CLICK, 0, 0);
+        seen = ui::testing::ReadDialog(dialog);
+        ui::testing::ClickButton(dialog, answer);
     });
 }
 
 TEST_F(MainWindowTrayTest, CloseAsksFirstAndNoChangesNothing) {
     Start();
     ASSERT_EQ(ui::App().MainForm(), input);
-    CloseDialogSeen seen;
+    ui::testing::DialogSeen seen;
     AnswerCloseDialog("No", seen);
     Choose(Tray().CloseItem());
     EXPECT_TRUE(PumpUntil([] { return ::FindWindowA("#32770", "Close") == nullptr; }));
     EXPECT_EQ(seen.text, "Do you really wan't to close the program?");
-    EXPECT_TRUE(seen.warningIcon);
+    EXPECT_EQ(seen.icon, "warning");
     EXPECT_EQ(seen.buttons, (std::vector<std::string>{"Yes", "No"}));
     RECT work{};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -341,7 +267,7 @@ TEST_F(MainWindowTrayTest, CloseAsksFirstAndNoChangesNothing) {
 
 TEST_F(MainWindowTrayTest, CloseWithYesEndsTheApplication) {
     Start();
-    CloseDialogSeen seen;
+    ui::testing::DialogSeen seen;
     AnswerCloseDialog("Yes", seen);
     Choose(Tray().CloseItem());
     EXPECT_TRUE(PumpUntil([] { return ui::App().Terminated(); }));

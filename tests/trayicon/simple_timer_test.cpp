@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "trayicon/fake_timer_driver.h"
+#include "support/fake_timer_driver.h"
 
 namespace natalo {
 namespace {

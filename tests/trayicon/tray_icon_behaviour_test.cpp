@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "trayicon/fake_timer_driver.h"
+#include "support/fake_timer_driver.h"
 
 namespace natalo {
 namespace {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/fake_timer_driver.h"
 #include "trayicon/simple_timer_handler.h"
 #include "ui/menu.h"
 #include "ui/ui_test_support.h"
@@ -72,27 +73,31 @@ TEST_F(TrayIconTest, CallbacksPostedToTheHandlerWindowRaiseTheEvents) {
 }
 
 TEST_F(TrayIconTest, ASingleClickWaitsForTheDoubleClickTimeAndADoubleClickIsNoClick) {
-    int clicks = 0;
-    int doubleClicks = 0;
+    auto timers = std::make_shared<testing::FakeTimerDriver>();
+    icon = std::make_unique<TTrayIcon>(owner.get(), timers);
+    int clicks = 0, doubleClicks = 0, releases = 0;
     icon->OnClick = [&] { ++clicks; };
     icon->OnDblClick = [&] { ++doubleClicks; };
+    icon->OnMouseUp = [&](TMouseButton, TShiftState, int, int) { ++releases; };
     EXPECT_EQ(icon->ClickTimer().Interval(), 1000u);
 
     Post(WM_LBUTTONDOWN);
     Post(WM_LBUTTONUP);
-    Pump(20);
-    EXPECT_EQ(icon->ClickTimer().Interval(), ::GetDoubleClickTime());
+    ASSERT_TRUE(PumpUntil([&] { return releases == 1; }));
+    EXPECT_EQ(timers->RunningInterval(icon->ClickTimer()), ::GetDoubleClickTime());
     EXPECT_EQ(clicks, 0);
-    EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }, 3000));
+    EXPECT_TRUE(timers->Tick(icon->ClickTimer()));
+    EXPECT_EQ(clicks, 1);
 
     Post(WM_LBUTTONDOWN);
     Post(WM_LBUTTONUP);
     Post(WM_LBUTTONDBLCLK);
     Post(WM_LBUTTONUP);
-    Pump();
+    ASSERT_TRUE(PumpUntil([&] { return releases == 3; }));
     EXPECT_EQ(doubleClicks, 1);
     // Once the double-click time is over, still no second click.
-    EXPECT_TRUE(PumpUntil([&] { return !icon->ClickTimer().Enabled(); }, 3000));
+    timers->Tick(icon->ClickTimer());
+    EXPECT_FALSE(icon->ClickTimer().Enabled());
     EXPECT_EQ(clicks, 1);
 }
 
@@ -264,7 +269,7 @@ TEST_F(TrayIconTest, IconsOfTheListCycleThroughTheRealTimer) {
     Pump(60);
     EXPECT_TRUE(next.empty());  // interval 0: no cycling
     icon->SetCycleInterval(15);
-    EXPECT_TRUE(PumpUntil([&] { return next.size() >= 4; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return next.size() >= 4; }));
     icon->SetCycleIcons(false);
     next.resize(4);
     EXPECT_EQ(next, (std::vector<int>{1, 2, 0, 1}));
@@ -293,7 +298,7 @@ TEST(SimpleTimerHandlerTest, TicksReachTheirTimerByIdAndOnlyLivingTimers) {
     EXPECT_EQ(ticks, 1);
     timer->SetInterval(10);
     timer->SetEnabled(true);
-    EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
     timer.reset();
     ::SendMessageA(window, WM_TIMER, id, 0);
     EXPECT_GE(ticks, 3);

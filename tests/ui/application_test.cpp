@@ -102,32 +102,17 @@ TEST_F(ApplicationTest, NoErrorLeavesASubclassedControlsProcedure) {
 
 TEST_F(ApplicationTest, DefaultHandlerShowsAStopMessageBoxCaptionedWithTheTitle) {
     App().SetExceptionSink(nullptr);
-    std::string caption, text;
-    bool stopIcon = false;
-    RunLater([&] {
-        HWND box = ::FindWindowA("#32770", "Der Zozerodivodurorudu");
+    DialogSeen seen;
+    WhenDialogOpens("Der Zozerodivodurorudu", [&](HWND box) {
         if (!box)
             return;
-        caption = WindowText(box);
-        for (HWND child = ::GetWindow(box, GW_CHILD); child;
-             child = ::GetWindow(child, GW_HWNDNEXT)) {
-            char name[32] = {};
-            ::GetClassNameA(child, name, sizeof name);
-            LONG style = ::GetWindowLongA(child, GWL_STYLE);
-            if (::lstrcmpiA(name, "Static") != 0)
-                continue;
-            if ((style & SS_TYPEMASK) == SS_ICON) {
-                stopIcon = ::SendMessageA(child, STM_GETICON, 0, 0) != 0;
-            } else if (!WindowText(child).empty()) {
-                text = WindowText(child);
-            }
-        }
+        seen = ReadDialog(box);
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
     App().ShowException(std::runtime_error("Dateizugriff verweigert"));
-    EXPECT_EQ(caption, "Der Zozerodivodurorudu");
-    EXPECT_EQ(text, "Dateizugriff verweigert.");
-    EXPECT_TRUE(stopIcon);
+    EXPECT_EQ(seen.caption, "Der Zozerodivodurorudu");
+    EXPECT_EQ(seen.text, "Dateizugriff verweigert.");
+    EXPECT_EQ(seen.icon, "error");
 }
 
 TEST_F(ApplicationTest, ProcessMessagesDeliversTimersAndPostedMessages) {

@@ -7,38 +7,18 @@ namespace {
 
 using MessageDialogTest = UiTest;
 
-struct SeenDialog {
-    std::string caption;
-    std::string text;
-    std::vector<std::string> buttons;
-    bool hasIcon = false;
+struct SeenDialog : DialogSeen {
     bool formDisabled = false;
-    RECT rect{};
 };
 
 // Once the dialog is up: reads it, then acts on it.
 void InspectDialogLater(const std::string& caption, SeenDialog& seen,
                         std::function<void(HWND dialog)> act, HWND form = nullptr) {
-    RunLater([=, &seen] {
-        HWND dialog = nullptr;
-        PumpUntil([&] { return (dialog = ::FindWindowA("#32770", caption.c_str())) != nullptr; });
+    WhenDialogOpens(caption, [=, &seen](HWND dialog) {
         if (!dialog)
             return;
-        seen.caption = WindowText(dialog);
-        seen.rect = WindowRect(dialog);
+        static_cast<DialogSeen&>(seen) = ReadDialog(dialog);
         seen.formDisabled = form && !::IsWindowEnabled(form);
-        for (HWND child = ::GetWindow(dialog, GW_CHILD); child;
-             child = ::GetWindow(child, GW_HWNDNEXT)) {
-            char name[32] = {};
-            ::GetClassNameA(child, name, sizeof name);
-            if (::lstrcmpiA(name, "Button") == 0) {
-                seen.buttons.push_back(WindowText(child));
-            } else if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-                seen.hasIcon = ::SendMessageA(child, STM_GETICON, 0, 0) != 0;
-            } else {
-                seen.text = WindowText(child);
-            }
-        }
         act(dialog);
     });
 }
@@ -57,7 +37,7 @@ TEST_F(MessageDialogTest, ReturnsTheResultOfTheClickedButton) {
     EXPECT_EQ(seen.caption, "Close");
     EXPECT_EQ(seen.text, "Do you really wan't to close the program?");
     EXPECT_EQ(seen.buttons, (std::vector<std::string>{"Yes", "No"}));
-    EXPECT_TRUE(seen.hasIcon);
+    EXPECT_EQ(seen.icon, "warning");
     EXPECT_TRUE(seen.formDisabled);
     EXPECT_TRUE(::IsWindowEnabled(form.Handle()));
 }
@@ -91,7 +71,7 @@ TEST_F(MessageDialogTest, ShowMessageHasOneOkButton) {
     EXPECT_EQ(ShowMessage("Information", "Sie m\xFCssem mindestens einen Vornamen angeben"), 1);
     EXPECT_EQ(seen.text, "Sie m\xFCssem mindestens einen Vornamen angeben");
     EXPECT_EQ(seen.buttons, std::vector<std::string>{"OK"});
-    EXPECT_TRUE(seen.hasIcon);
+    EXPECT_EQ(seen.icon, "information");
 }
 
 }  // namespace

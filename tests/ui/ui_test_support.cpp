@@ -41,10 +41,10 @@ LPARAM KeyLParam(UINT virtualKey, bool up, bool alt) {
 
 }  // namespace
 
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
-    DWORD start = ::GetTickCount();
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
     while (!done()) {
-        if (static_cast<int>(::GetTickCount() - start) > timeoutMs)
+        if (std::chrono::steady_clock::now() > end)
             return false;
         App().ProcessMessages();
         if (done())
@@ -63,13 +63,13 @@ void Pump(int milliseconds) {
     App().ProcessMessages();
 }
 
-bool WaitUntilRunLaterIsDue(int timeoutMs) {
-    const DWORD start = ::GetTickCount();
+bool WaitUntilRunLaterIsDue() {
+    const auto end = std::chrono::steady_clock::now() + natalo::testing::kPatience;
     for (const auto& [id, later] : LaterActions()) {
         // Its time has come and the queue holds an expired timer.
         while (static_cast<int>(::GetTickCount() - later.due) < 0 ||
                !(LOWORD(::GetQueueStatus(QS_TIMER)) & QS_TIMER)) {
-            if (static_cast<int>(::GetTickCount() - start) > timeoutMs)
+            if (std::chrono::steady_clock::now() > end)
                 return false;
             ::Sleep(1);
         }
@@ -101,23 +101,67 @@ void PressAltKey(HWND window, char letter) {
     Pump(10);
 }
 
-void WhenMenuOpens(std::function<void()> action) {
-    // Runs once a menu is open (the menu runs its own loop, which serves the timer), or when
-    // none opened in time.
+namespace {
+
+std::optional<POINT>& LastMouseMove() {
+    static std::optional<POINT> point;
+    return point;
+}
+
+LRESULT CALLBACK NoteMouseMove(int code, WPARAM message, LPARAM data) {
+    if (code == HC_ACTION && (message == WM_MOUSEMOVE || message == WM_NCMOUSEMOVE))
+        LastMouseMove() = reinterpret_cast<const MOUSEHOOKSTRUCT*>(data)->pt;
+    return ::CallNextHookEx(nullptr, code, message, data);
+}
+
+}  // namespace
+
+bool MoveMouseTo(POINT screen) {
+    struct HookTraits {
+        using Handle = HHOOK;
+        static Handle Invalid() { return nullptr; }
+        static void Close(Handle hook) { ::UnhookWindowsHookEx(hook); }
+    };
+    const UniqueHandle<HookTraits> hook(
+        ::SetWindowsHookExA(WH_MOUSE, &NoteMouseMove, nullptr, ::GetCurrentThreadId()));
+    LastMouseMove().reset();
+    ::SetCursorPos(screen.x, screen.y);
+    return PumpUntil([&] {
+        const std::optional<POINT>& seen = LastMouseMove();
+        return seen && seen->x == screen.x && seen->y == screen.y;
+    });
+}
+
+void WhenWindowOpens(std::function<HWND()> find, std::function<void(HWND)> action) {
     struct Waiting {
-        static void Once(std::function<void()> action, DWORD deadline) {
-            RunLater([action = std::move(action), deadline]() mutable {
-                const HWND menu = ::FindWindowA("#32768", nullptr);
-                if (!(menu && ::IsWindowVisible(menu)) &&
-                    static_cast<LONG>(deadline - ::GetTickCount()) > 0) {
-                    Once(std::move(action), deadline);
+        static void Once(std::function<HWND()> find, std::function<void(HWND)> action,
+                         DWORD deadline) {
+            RunLater([find = std::move(find), action = std::move(action), deadline]() mutable {
+                const HWND window = find();
+                const bool open = window && ::IsWindowVisible(window);
+                if (!open && static_cast<LONG>(deadline - ::GetTickCount()) > 0) {
+                    Once(std::move(find), std::move(action), deadline);
                     return;
                 }
-                action();
+                action(open ? window : nullptr);
             });
         }
     };
-    Waiting::Once(std::move(action), ::GetTickCount() + 5000);
+    Waiting::Once(std::move(find), std::move(action),
+                  ::GetTickCount() + static_cast<DWORD>(natalo::testing::kPatience.count()));
+}
+
+void WhenMenuOpens(std::function<void()> action) {
+    WhenWindowOpens([] { return ::FindWindowA("#32768", nullptr); },
+                    [action = std::move(action)](HWND) { action(); });
+}
+
+void WhenDialogOpens(std::optional<std::string> caption, std::function<void(HWND)> action) {
+    WhenWindowOpens(
+        [caption = std::move(caption)] {
+            return ::FindWindowA("#32770", caption ? caption->c_str() : nullptr);
+        },
+        std::move(action));
 }
 
 void TypeIntoOpenMenu(HWND owner, std::vector<UINT> keys) {

@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "support/patience.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "win32/screenshot.h"
@@ -18,7 +21,8 @@
 namespace natalo::ui::testing {
 
 // Handles messages through the application until `done` holds; false on timeout.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
+bool PumpUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds timeout = natalo::testing::kPatience);
 // Handles what is waiting now, and what that caused, for a short while.
 void Pump(int milliseconds = 30);
 
@@ -30,8 +34,21 @@ void PressShiftKey(HWND window, UINT virtualKey);
 // Posts Alt+letter (WM_SYSKEYDOWN, WM_SYSKEYUP with the Alt bit) and handles it.
 void PressAltKey(HWND window, char letter);
 
-// Runs the action once the menu about to open is open (it runs its own loop).
+// Moves the mouse to a point of the screen and handles messages until a mouse move to it
+// has reached a window of this thread: the X server delivers it a moment later, once the
+// window under it is on the screen. False on timeout.
+bool MoveMouseTo(POINT screen);
+
+// Runs the action once the window that `find` looks for is open and visible, from a timer
+// inside whatever loop runs then (a menu, a modal dialog), or with null once the time is up.
+void WhenWindowOpens(std::function<HWND()> find, std::function<void(HWND)> action);
+// The same for the menu about to open.
 void WhenMenuOpens(std::function<void()> action);
+// The same for a dialog window (class #32770) with this caption, or with any caption.
+void WhenDialogOpens(std::optional<std::string> caption, std::function<void(HWND)> action);
+using natalo::testing::ClickButton;
+using natalo::testing::DialogSeen;
+using natalo::testing::ReadDialog;
 // Presses keys in the menu that is about to open.
 void TypeIntoOpenMenu(HWND owner, std::vector<UINT> keys);
 
@@ -58,7 +75,7 @@ using natalo::testing::Screenshot;
 void RunLater(std::function<void()> action, int delayMs = 50);
 // Waits, handling nothing, until the actions given to RunLater are due, so that the next
 // loop that serves messages runs them; false on timeout.
-bool WaitUntilRunLaterIsDue(int timeoutMs = 3000);
+bool WaitUntilRunLaterIsDue();
 
 class UiTest : public ::testing::Test {
   protected:

@@ -157,31 +157,4 @@ std::vector<HWND> VisibleBirthdayWindows(const RunningProgram& program) {
     return found;
 }
 
-std::string MessageBoxText(HWND box) {
-    std::string text;
-    for (HWND child : ChildWindows(box)) {
-        if (ClassNameOf(child) != "Static")
-            continue;
-        const std::string line = WindowText(child);
-        if (line.empty())
-            continue;
-        if (!text.empty())
-            text += '\n';
-        text += line;
-    }
-    return text;
-}
-
-bool ClickButton(HWND dialog, const std::string& caption) {
-    for (HWND child : ChildWindows(dialog)) {
-        std::string text = WindowText(child);
-        text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
-        if (ClassNameOf(child) == "Button" && text == caption) {
-            ::PostMessageA(child, BM_CLICK, 0, 0);
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace natalo::testing

@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "platform/win32_handle.h"
+#include "support/patience.h"
 #include "win32/window_lookup.h"
 
 namespace natalo::testing {
 
 // Runs a predicate until it holds or the time is up; returns whether it held.
 bool WaitUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = std::chrono::seconds(10));
+               std::chrono::milliseconds timeout = kPatience);
 
 // Runs xdotool on the X display with these arguments and waits until it has finished:
 // input that the X server delivers to Wine as a user's would.
@@ -60,8 +61,8 @@ HWND FindMainWindow(const RunningProgram& program);
 std::vector<HWND> VisibleBirthdayWindows(const RunningProgram& program);
 
 // The text of a message box (its static controls, joined by new lines).
-std::string MessageBoxText(HWND box);
-// Clicks the button with this caption in a dialog; false when there is none.
-bool ClickButton(HWND dialog, const std::string& caption);
+inline std::string MessageBoxText(HWND box) {
+    return ReadDialog(box).text;
+}
 
 }  // namespace natalo::testing

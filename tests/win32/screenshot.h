@@ -11,6 +11,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "support/patience.h"
+
 namespace natalo::testing {
 
 class Screenshot {
@@ -55,10 +57,6 @@ class Screenshot {
     std::vector<DWORD> pixels_;  // 0x00RRGGBB, top row first
 };
 
-// Whether two icons draw the same picture at `size` pixels (two loads of one image are
-// different handles).
-bool SameIconPicture(HICON a, HICON b, int size = 32);
-
 // The first failed of several checks, or success.
 ::testing::AssertionResult AllOf(std::initializer_list<::testing::AssertionResult> checks);
 
@@ -71,9 +69,9 @@ using ScreenCheck = std::function<::testing::AssertionResult(const Screenshot&)>
 // Captures the window until the check passes or the time is up, calling `serve` between
 // captures (a window of this thread needs its messages handled to paint); then saves the
 // last picture as `fileName` (unless null) and returns the last check's verdict.
-::testing::AssertionResult ShowsOnScreen(
-    HWND window, const char* fileName, const ScreenCheck& check,
-    const std::function<void()>& serve = {},
-    std::chrono::milliseconds timeout = std::chrono::seconds(5));
+::testing::AssertionResult ShowsOnScreen(HWND window, const char* fileName,
+                                         const ScreenCheck& check,
+                                         const std::function<void()>& serve = {},
+                                         std::chrono::milliseconds timeout = kPatience);
 
 }  // namespace natalo::testing
