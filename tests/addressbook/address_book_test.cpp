@@ -4,6 +4,7 @@
 
 #include "platform/io_error.h"
 #include "support/fake_file_system.h"
+#include "support/recording_view.h"
 #include "support/records.h"
 
 namespace natalo {
@@ -15,24 +16,6 @@ using testing::Person;
 
 const std::string kPath = "D:\\data.dat";
 
-// Records what the main window is asked to do, and what the file held at that moment.
-class RecordingView : public AddressBookView {
-  public:
-    explicit RecordingView(FakeFileSystem& fs) : fs_(fs) {}
-    void ShowRecordDetails(const AddressRecord& record) override {
-        shown.push_back(record);
-        sizeWhenShown = fs_.Content(kPath).size();
-    }
-    void RefreshList() override { ++refreshes; }
-
-    std::vector<AddressRecord> shown;
-    std::size_t sizeWhenShown = 0;
-    int refreshes = 0;
-
-  private:
-    FakeFileSystem& fs_;
-};
-
 class AddressBookTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -43,7 +26,7 @@ class AddressBookTest : public ::testing::Test {
 
     FakeFileSystem fs;
     DataFile file{fs, "D:\\"};
-    RecordingView view{fs};
+    testing::RecordingView view{[this] { return fs.Content(kPath).size(); }};
     AddressBook book{file, view};
 };
 

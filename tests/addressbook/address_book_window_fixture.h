@@ -7,7 +7,6 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,14 +23,6 @@ class AddressBookWindowTest : public ProgramTest {
         editor = &program->frmerf();
     }
 
-    std::string FileBytes() const { return ReadWholeFile(DataPath()); }
-    std::size_t RecordsOnDisk() const { return FileBytes().size() / kRecordSize; }
-    AddressRecord RecordOnDisk(std::size_t index) const {
-        const std::string bytes = FileBytes();
-        RecordBytes record;
-        std::memcpy(record.data(), bytes.data() + index * kRecordSize, kRecordSize);
-        return DecodeRecord(record);
-    }
     // The texts of a list column as the list view shows them, row by row.
     std::vector<std::string> ListColumn(int column) const {
         std::vector<std::string> texts;

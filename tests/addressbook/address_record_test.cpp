@@ -5,26 +5,12 @@
 #include <cstring>
 #include <random>
 
+#include "support/records.h"
+
 namespace natalo {
 namespace {
 
-AddressRecord Anna() {
-    AddressRecord r;
-    r.LastName = "Berg";
-    r.FirstName = "Anna";
-    r.Street = "Hauptstraße 5";
-    r.Zip = "10115";
-    r.City = "Berlin";
-    r.Country = "Germany";
-    r.Phone = "030 1234";
-    r.Fax = "030 1235";
-    r.Mobile = "0170 99";
-    r.Email = "anna@example.org";
-    r.Url = "http://anna.example.org";
-    r.Birthday = 25621;  // 22 February 1970
-    r.Gender = "f";
-    return r;
-}
+using testing::Anna;
 
 std::string TextAt(const RecordBytes& bytes, std::size_t offset) {
     const auto length = static_cast<std::size_t>(bytes[offset]);
@@ -35,19 +21,19 @@ TEST(AddressRecord, EveryFieldAtItsOffset) {
     const RecordBytes bytes = EncodeRecord(Anna());
     EXPECT_EQ(TextAt(bytes, 0), "Berg");
     EXPECT_EQ(TextAt(bytes, 31), "Anna");
-    EXPECT_EQ(TextAt(bytes, 62), "Hauptstraße 5");
+    EXPECT_EQ(TextAt(bytes, 62), "Hauptstraße 1");
     EXPECT_EQ(bytes[62], std::byte{13});  // ß is one byte
-    EXPECT_EQ(TextAt(bytes, 113), "10115");
-    EXPECT_EQ(TextAt(bytes, 124), "Berlin");
-    EXPECT_EQ(TextAt(bytes, 165), "Germany");
-    EXPECT_EQ(TextAt(bytes, 206), "030 1234");
-    EXPECT_EQ(TextAt(bytes, 227), "030 1235");
-    EXPECT_EQ(TextAt(bytes, 248), "0170 99");
+    EXPECT_EQ(TextAt(bytes, 113), "53111");
+    EXPECT_EQ(TextAt(bytes, 124), "Bonn");
+    EXPECT_EQ(TextAt(bytes, 165), "Deutschland");
+    EXPECT_EQ(TextAt(bytes, 206), "0228 1");
+    EXPECT_EQ(TextAt(bytes, 227), "0228 2");
+    EXPECT_EQ(TextAt(bytes, 248), "0171 3");
     EXPECT_EQ(TextAt(bytes, 269), "anna@example.org");
-    EXPECT_EQ(TextAt(bytes, 300), "http://anna.example.org");
+    EXPECT_EQ(TextAt(bytes, 300), "https://anna.example.org/a,b;c");
     EXPECT_EQ(TextAt(bytes, 360), "f");
-    // 25621.0 as a little-endian IEEE 754 double.
-    const unsigned char birthday[8] = {0, 0, 0, 0, 0x40, 0x05, 0xD9, 0x40};
+    // 26026.0 (3 April 1971) as a little-endian IEEE 754 double.
+    const unsigned char birthday[8] = {0, 0, 0, 0, 0x80, 0x6A, 0xD9, 0x40};
     EXPECT_EQ(std::memcmp(&bytes[352], birthday, 8), 0);
 }
 

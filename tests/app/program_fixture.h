@@ -14,6 +14,7 @@
 
 #include "app/program.h"
 #include "platform/win32_file_system.h"
+#include "platform/win32_handle.h"
 #include "preview/fake_print_spooler.h"
 #include "support/fake_clock.h"
 #include "support/fake_regional_settings.h"
@@ -77,8 +78,7 @@ class ProgramTest : public ui::testing::UiTest {
     // Writes the records as data.dat, then creates the windows as start-up does (the first
     // birthday window is the test's to show).
     void Start(const std::vector<AddressRecord>& records = {}) {
-        const auto bytes = FileOf(records);
-        StartWithFile(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        StartWithFile(FileTextOf(records));
     }
     void StartWithFile(const std::string& content) {
         program.reset();
@@ -104,6 +104,26 @@ class ProgramTest : public ui::testing::UiTest {
     }
 
     std::string DataPath() const { return folder.File("data.dat"); }
+    // What the data file holds now, read back from the disk at once.
+    std::string FileBytes() const { return ReadWholeFile(DataPath()); }
+    std::size_t RecordsOnDisk() const { return FileBytes().size() / kRecordSize; }
+    AddressRecord RecordOnDisk(std::size_t index) const { return RecordsOf(FileBytes()).at(index); }
+    std::vector<std::string> FirstNamesOnDisk() const {
+        std::vector<std::string> names;
+        for (const AddressRecord& record : RecordsOf(FileBytes()))
+            names.push_back(record.FirstName);
+        return names;
+    }
+    // Adds a record behind the program's back, as another program could.
+    void AppendRecordOnDisk(const AddressRecord& record) const {
+        UniqueFile file(::CreateFileA(DataPath().c_str(), FILE_APPEND_DATA,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                      nullptr));
+        const std::string bytes = FileTextOf({record});
+        DWORD put = 0;
+        ASSERT_TRUE(
+            ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr));
+    }
 
     TempFolder folder;
     FakeClock clock{{2026, 12, 20}};

@@ -63,10 +63,8 @@ TEST(BirthdayWindowEndToEnd, ShowsTheBirthdaysOfTheFixedDayWithGermanDates) {
         GTEST_SKIP() << "needs the fixed day of the e2e_birthday_window test entry";
     TempFolder folder;
     ASSERT_TRUE(testing::InstallProgramIn(folder));
-    const auto content = testing::FileOf(testing::FourPeopleAroundChristmas());
-    testing::WriteWholeFile(
-        folder.File("data.dat"),
-        std::string(reinterpret_cast<const char*>(content.data()), content.size()));
+    testing::WriteWholeFile(folder.File("data.dat"),
+                            testing::FileTextOf(testing::FourPeopleAroundChristmas()));
 
     testing::UserShortDateFormat germanDates("dd.MM.yyyy", ".");
     auto program = std::make_unique<RunningProgram>(folder.File("natalo.exe"));

@@ -37,10 +37,8 @@ bool Activate(HWND window) {
 TEST(KeyboardEndToEnd, TabReachesThePrintPictureAndEnterOpensThePrintWindow) {
     testing::TempFolder folder;
     ASSERT_TRUE(testing::InstallProgramIn(folder));
-    const auto content = testing::FileOf(testing::FourPeopleAroundChristmas());
-    testing::WriteWholeFile(
-        folder.File("data.dat"),
-        std::string(reinterpret_cast<const char*>(content.data()), content.size()));
+    testing::WriteWholeFile(folder.File("data.dat"),
+                            testing::FileTextOf(testing::FourPeopleAroundChristmas()));
     RunningProgram program(folder.File("natalo.exe"));
     HWND birthdays = nullptr;
     ASSERT_TRUE(testing::WaitUntil([&] {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "preview/pdf_output.h"
 #include "support/records.h"
+#include "win32/pdf_output.h"
 #include "win32/program_driver.h"
 #include "win32/temp_folder.h"
 
@@ -19,7 +19,6 @@ namespace {
 
 using testing::RunningProgram;
 
-constexpr double kPointsPerHundredthMm = 72 / 2540.0;
 // The print dialog's printer list and page range (the common dialog's control ids).
 constexpr int kPrinterList = 0x473, kFromPage = 0x480, kToPage = 0x481, kPagesChoice = 0x422;
 
@@ -49,10 +48,7 @@ class PrintEndToEnd : public ::testing::Test {
             std::snprintf(name, sizeof name, "P%03d", i + 1);
             people.push_back(testing::Person(name, "Zed", {1970, 1 + i / 28, 1 + i % 28}));
         }
-        const auto bytes = testing::FileOf(people);
-        testing::WriteWholeFile(
-            folder.File("data.dat"),
-            std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        testing::WriteWholeFile(folder.File("data.dat"), testing::FileTextOf(people));
         program = std::make_unique<RunningProgram>(folder.File("natalo.exe"));
         earlierPdfs = testing::WaitForPdfs("", 0, 0);
     }
@@ -119,23 +115,14 @@ class PrintEndToEnd : public ::testing::Test {
         ::PostMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     }
 
+    // A printed text of the printout (Tahoma, 12 points) has its cell at (x, y) hundredths
+    // of a millimetre on the page.
+    static void ExpectAt(const testing::PdfWord* word, int page, int x, int y) {
+        EXPECT_TRUE(testing::PrintedAt(word, page, x, y, "Tahoma", 12));
+    }
     static const testing::PdfWord* Find(const std::vector<testing::PdfWord>& words,
                                         const std::string& text) {
-        for (const testing::PdfWord& word : words) {
-            if (word.text == text)
-                return &word;
-        }
-        return nullptr;
-    }
-    // A printed text starts at (x, y) hundredths of a millimetre, within half a
-    // millimetre; pdftotext's top is the font's ascent, a little below the cell's top.
-    static void ExpectAt(const testing::PdfWord* word, int page, int x, int y) {
-        ASSERT_NE(word, nullptr);
-        constexpr double kHalfMm = 50 * kPointsPerHundredthMm;
-        EXPECT_EQ(word->page, page) << word->text;
-        EXPECT_NEAR(word->xMin, x * kPointsPerHundredthMm, kHalfMm) << word->text;
-        EXPECT_NEAR(word->yMin, y * kPointsPerHundredthMm, 150 * kPointsPerHundredthMm)
-            << word->text;
+        return testing::FindWord(words, text);
     }
 
     testing::TempFolder folder;

@@ -7,6 +7,7 @@
 #include "platform/io_error.h"
 #include "support/fake_file_system.h"
 #include "support/fake_regional_settings.h"
+#include "support/recording_view.h"
 #include "support/records.h"
 
 namespace natalo {
@@ -16,13 +17,10 @@ using testing::FakeFileSystem;
 using testing::FakeRegionalSettings;
 using testing::FileOf;
 using testing::Person;
+using testing::TextOf;
 
 const std::string kDataPath = "D:\\data.dat";
 const std::string kExportPath = "C:\\export.txt";
-
-std::string TextOf(const FakeFileSystem::Bytes& bytes) {
-    return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-}
 
 class ExportTest : public ::testing::Test {
   protected:
@@ -80,11 +78,6 @@ TEST_F(ExportTest, FailuresOfTheExportFileThrow) {
     }
 }
 
-class NoView : public AddressBookView {
-    void ShowRecordDetails(const AddressRecord&) override {}
-    void RefreshList() override {}
-};
-
 TEST_F(ExportTest, ExportThenImportAppendsAnEqualCopyOfEveryPerson) {
     AddressRecord full{"Müller",
                        "Jürgen",
@@ -104,7 +97,7 @@ TEST_F(ExportTest, ExportThenImportAppendsAnEqualCopyOfEveryPerson) {
     Open({full, noDate});
     Export();
 
-    NoView view;
+    testing::RecordingView view;
     AddressBook book(file, view);
     PrepareImport(book);
     ImportAddresses(TextOf(fs.Content(kExportPath)), book, settings, {2026, 12, 8});

@@ -6,6 +6,7 @@
 #include "platform/io_error.h"
 #include "support/fake_file_system.h"
 #include "support/fake_regional_settings.h"
+#include "support/recording_view.h"
 #include "support/records.h"
 
 namespace natalo {
@@ -18,14 +19,6 @@ using testing::Person;
 
 const std::string kDataPath = "D:\\data.dat";
 const CivilDate kToday{2026, 12, 8};
-
-class CountingView : public AddressBookView {
-  public:
-    void ShowRecordDetails(const AddressRecord&) override { ++shown; }
-    void RefreshList() override { ++refreshes; }
-    int shown = 0;
-    int refreshes = 0;
-};
 
 class ImportTest : public ::testing::Test {
   protected:
@@ -44,7 +37,7 @@ class ImportTest : public ::testing::Test {
 
     FakeFileSystem fs;
     DataFile file{fs, "D:\\"};
-    CountingView view;
+    testing::RecordingView view;
     AddressBook book{file, view};
     FakeRegionalSettings settings{"dd.MM.yyyy", "."};
 };
@@ -115,7 +108,7 @@ TEST_F(ImportTest, EachSaveSkipsTheListRebuildAndReopensTheFile) {
     const int opensBefore = fs.opens;
     Import("a\r\nb\r\nc");
     EXPECT_EQ(view.refreshes, 0);
-    EXPECT_EQ(view.shown, 3);
+    EXPECT_EQ(view.shown.size(), 3u);
     EXPECT_EQ(fs.opens, opensBefore + 3);
     EXPECT_TRUE(book.RefreshAfterSave);
     EXPECT_EQ(book.RecordIndex, -1);

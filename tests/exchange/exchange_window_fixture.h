@@ -6,14 +6,12 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/program_fixture.h"
-#include "platform/win32_handle.h"
 
 namespace natalo::testing {
 
@@ -77,30 +75,6 @@ class ExchangeWindowTest : public ProgramTest {
     // Data > Export, as the menu sends it.
     void ExportThroughMenu() {
         ::SendMessageA(input->Handle(), WM_COMMAND, static_cast<WPARAM>(input->ExportCommand()), 0);
-    }
-
-    std::size_t RecordsOnDisk() const { return ReadWholeFile(DataPath()).size() / kRecordSize; }
-    AddressRecord RecordOnDisk(std::size_t index) const {
-        const std::string bytes = ReadWholeFile(DataPath());
-        RecordBytes record;
-        std::memcpy(record.data(), bytes.data() + index * kRecordSize, kRecordSize);
-        return DecodeRecord(record);
-    }
-    // Adds a record behind the program's back, as another program could.
-    void AppendRecordOnDisk(const AddressRecord& record) const {
-        const RecordBytes bytes = EncodeRecord(record);
-        UniqueFile file(::CreateFileA(DataPath().c_str(), FILE_APPEND_DATA,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                      nullptr));
-        DWORD put = 0;
-        ASSERT_TRUE(
-            ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr));
-    }
-    std::vector<std::string> FirstNamesOnDisk() const {
-        std::vector<std::string> names;
-        for (std::size_t i = 0; i < RecordsOnDisk(); ++i)
-            names.push_back(RecordOnDisk(i).FirstName);
-        return names;
     }
 
     TfrmImport* dialog = nullptr;

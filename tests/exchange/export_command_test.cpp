@@ -68,9 +68,7 @@ TEST_F(ExportCommandTest, FileThatCannotBeCreatedGivesTheErrorAndNoSuccessMessag
 
 TEST_F(ExportCommandTest, DataFileReadErrorWritesNoFile) {
     // A damaged tail: part of a record behind the whole ones.
-    const auto bytes = testing::FileOf({Anna(), Anna()});
-    StartWithBytes(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()) +
-                   std::string(100, 'x'));
+    StartWithBytes(testing::FileTextOf({Anna(), Anna()}) + std::string(100, 'x'));
     errors_.clear();  // the list at start-up stopped at the tail as well
     chosenFile = folder.File("export.txt");
     ExportThroughMenu();

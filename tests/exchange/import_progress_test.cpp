@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstring>
 
 #include "exchange/exchange_window_fixture.h"
 #include "platform/io_error.h"
@@ -26,18 +25,6 @@ class ImportProgressTest : public testing::ExchangeWindowTest {
         for (int i = first; i < first + count; ++i)
             text += "P" + std::to_string(i) + ";Berg\r\n";
         return text;
-    }
-    // The first names in the data file, read at once (a long file record by record would
-    // take minutes).
-    std::vector<std::string> AllFirstNamesOnDisk() const {
-        const std::string bytes = testing::ReadWholeFile(DataPath());
-        std::vector<std::string> names;
-        for (std::size_t at = 0; at + kRecordSize <= bytes.size(); at += kRecordSize) {
-            RecordBytes record;
-            std::memcpy(record.data(), bytes.data() + at, kRecordSize);
-            names.push_back(DecodeRecord(record).FirstName);
-        }
-        return names;
     }
     static std::vector<std::string> Names(int count) {
         std::vector<std::string> names;
@@ -122,7 +109,7 @@ TEST_F(ImportProgressTest, CancelStopsALongImportBetweenTwoLinesAndImportGoesOn)
     EXPECT_FALSE(ui::App().Busy());
 
     ImportThroughCommand(std::nullopt);
-    EXPECT_TRUE(AllFirstNamesOnDisk() == Names(kLines)) << "each line saved once";
+    EXPECT_TRUE(FirstNamesOnDisk() == Names(kLines)) << "each line saved once";
 }
 
 TEST_F(ImportProgressTest, LoadingALongListShowsItsCountAndCancelLeavesNoHalfList) {
@@ -144,8 +131,7 @@ TEST_F(ImportProgressTest, LoadingALongListShowsItsCountAndCancelLeavesNoHalfLis
 }
 
 TEST_F(ImportProgressTest, ReadOnlyAddressBookIsShownAndEveryChangeIsRefused) {
-    const auto records = testing::FileOf({Person("Anna", "Berg"), Person("Ben", "Cole")});
-    const std::string before(reinterpret_cast<const char*>(records.data()), records.size());
+    const std::string before = testing::FileTextOf({Person("Anna", "Berg"), Person("Ben", "Cole")});
     testing::WriteWholeFile(DataPath(), before);
     ASSERT_TRUE(::SetFileAttributesA(DataPath().c_str(), FILE_ATTRIBUTE_READONLY));
     StartOverDataFile();

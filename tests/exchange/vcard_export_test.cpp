@@ -11,22 +11,9 @@
 namespace natalo {
 namespace {
 
+using testing::Anna;
 using testing::FakeRegionalSettings;
 using testing::Person;
-
-AddressRecord Anna() {
-    AddressRecord r = Person("Anna", "Berg", {1971, 4, 3}, "f");
-    r.Street = "Hauptstraße 1";
-    r.Zip = "53111";
-    r.City = "Bonn";
-    r.Country = "Deutschland";
-    r.Phone = "0228 1";
-    r.Fax = "0228 2";
-    r.Mobile = "0171 3";
-    r.Email = "anna@example.org";
-    r.Url = "https://anna.example.org/a,b;c";
-    return r;
-}
 
 // What the import dialog and "Import" make of an exported file, with Save's cutting.
 std::vector<AddressRecord> ReadBack(const std::string& file, const std::string& picture,

@@ -75,8 +75,7 @@ TEST_F(VCardWindowTest, DataMenuExportsVCardsAndTheBirthdayCalendar) {
 
 TEST_F(VCardWindowTest, AnExportOfADamagedAddressBookWritesNothingAndSaysWhy) {
     // A partial record behind the whole one, as a crash or another program may leave it.
-    const auto bytes = testing::FileOf({Person("Anna", "Berg", {1971, 4, 3})});
-    StartWithBytes(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()) +
+    StartWithBytes(testing::FileTextOf({Person("Anna", "Berg", {1971, 4, 3})}) +
                    std::string(100, 'x'));
     for (const int command : {input->ExportVCardCommand(), input->ExportCalendarCommand()}) {
         errors_.clear();

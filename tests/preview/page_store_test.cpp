@@ -11,6 +11,7 @@
 
 #include "platform/io_error.h"
 #include "preview/preview_errors.h"
+#include "support/records.h"
 #include "win32/temp_folder.h"
 
 namespace natalo {
@@ -107,7 +108,7 @@ TEST_F(PageStoreTest, ShrinkingAMiddlePageShortensTheStream) {
     EXPECT_EQ(Bytes(store, 0), original[0]);
     const std::vector<std::byte> page = Bytes(store, 1);
     EXPECT_EQ(page.size(), original[1].size() - 100);
-    const std::string text(reinterpret_cast<const char*>(page.data()), page.size());
+    const std::string text = testing::TextOf(page);
     EXPECT_NE(text.find(std::string(300, 'B')), std::string::npos);
 }
 

@@ -6,20 +6,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "pdf_output.h"
 #include "preview/page_preview.h"
 #include "preview/preview_errors.h"
 #include "preview/win32_print_spooler.h"
 #include "preview_test_support.h"
-#include "ui/gdi.h"
+#include "win32/pdf_output.h"
 
 namespace natalo {
 namespace {
 
 using testing::PdfWord;
 using testing::RecordingPreview;
-
-constexpr double kPointsPerHundredthMm = 72 / 2540.0;
 
 class PrintingTest : public testing::PreviewTest {
   protected:
@@ -39,12 +36,7 @@ class PrintingTest : public testing::PreviewTest {
     }
 
     void SelectPrinter(const char* variable) {
-        const std::string name = testing::TestPrinter(variable);
-        const auto& printers = printer.Printers();
-        const auto found = std::find_if(printers.begin(), printers.end(),
-                                        [&](const PrinterInfo& p) { return p.name == name; });
-        ASSERT_NE(found, printers.end()) << name << " is not among Wine's printers";
-        printer.SetPrinterIndex(static_cast<int>(found - printers.begin()));
+        ASSERT_TRUE(testing::SelectTestPrinter(printer, variable));
     }
 
     // Pages with "PageN" at (15 mm, 10 mm) and "RightN" at (105 mm, 200 mm).
@@ -66,33 +58,12 @@ class PrintingTest : public testing::PreviewTest {
     }
 
     static const PdfWord* Find(const std::vector<PdfWord>& words, const std::string& text) {
-        auto found = std::find_if(words.begin(), words.end(),
-                                  [&](const PdfWord& w) { return w.text == text; });
-        return found == words.end() ? nullptr : &*found;
+        return testing::FindWord(words, text);
     }
-
-    // The word's cell starts at (x, y) in 0.01 mm. pdftotext puts a word's top at the
-    // font's typographic ascent above the baseline, GDI the cell's top at the Windows
-    // ascent: the page font (Arial, 8 points) tells how far apart the two are.
+    // The word's cell starts at (x, y) in 0.01 mm, in the page font (Arial, 8 points).
     static void ExpectAt(const PdfWord* word, int x, int y) {
         ASSERT_NE(word, nullptr);
-        constexpr double kHalfMm = 50 * kPointsPerHundredthMm;
-        EXPECT_NEAR(word->xMin, x * kPointsPerHundredthMm, kHalfMm) << word->text;
-        EXPECT_NEAR(word->yMin, y * kPointsPerHundredthMm + 8 * AscentGapInEm(), kHalfMm)
-            << word->text;
-    }
-    static double AscentGapInEm() {
-        constexpr int kEm = 2048;
-        UniqueFont font(
-            ::CreateFontA(-kEm, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-        ui::WindowDc screen(nullptr);
-        SelectedObject selected(screen.dc(), font.get());
-        TEXTMETRICA metrics{};
-        ::GetTextMetricsA(screen.dc(), &metrics);
-        OUTLINETEXTMETRICA outline{};
-        outline.otmSize = sizeof outline;
-        ::GetOutlineTextMetricsA(screen.dc(), sizeof outline, &outline);
-        return (metrics.tmAscent - outline.otmAscent) / double{kEm};
+        EXPECT_TRUE(testing::PrintedAt(word, word->page, x, y));
     }
 
     Win32PrintSpooler spooler;

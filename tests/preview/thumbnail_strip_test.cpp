@@ -11,21 +11,15 @@
 namespace natalo {
 namespace {
 
+using ui::testing::Click;
 using ui::testing::ClientPixel;
 using ui::testing::PressKey;
-using ui::testing::Pump;
 
 int ChildWindows(HWND parent) {
     int count = 0;
     for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         ++count;
     return count;
-}
-
-void Click(HWND window) {
-    ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-    Pump(10);
 }
 
 class ThumbnailStripTest : public testing::PreviewTest {

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "app/program_fixture.h"
-#include "preview/pdf_output.h"
 #include "preview/win32_print_spooler.h"
+#include "win32/pdf_output.h"
 
 namespace natalo {
 namespace {
@@ -29,13 +29,8 @@ class PrintWindowPrintingTest : public testing::ProgramTest {
         for (int i = 0; i < count; ++i)
             people.push_back(Person("P" + std::to_string(i + 1), "Name", {1970, 1, 1}));
         Start(people);
-        TPrinter& printer = program->Form4().PagePreview1().Printer();
-        const std::string queue = testing::TestPrinter("NATALO_TEST_PRINTER_A4");
-        const auto& printers = printer.Printers();
-        const auto found = std::find_if(printers.begin(), printers.end(),
-                                        [&](const PrinterInfo& p) { return p.name == queue; });
-        ASSERT_NE(found, printers.end()) << queue << " is not among Wine's printers";
-        printer.SetPrinterIndex(static_cast<int>(found - printers.begin()));
+        ASSERT_TRUE(testing::SelectTestPrinter(program->Form4().PagePreview1().Printer(),
+                                               "NATALO_TEST_PRINTER_A4"));
         program->BirthdayWindowsOfRun().ShowNew();
         program->Form4().Show();
         program->Form4().PagePreview1().SetPrintJobTitle(title);

@@ -13,7 +13,6 @@ namespace natalo::testing {
 namespace {
 
 using ui::FontSpec;
-using ui::testing::Pump;
 using ui::testing::RunLater;
 using ui::testing::WaitUntilRunLaterIsDue;
 
@@ -367,9 +366,7 @@ TEST_F(BirthdayWindowTest, ScanKeepsTheDataFilePosition) {
 }
 
 TEST_F(BirthdayWindowTest, ReadFailureIsReportedAndTheWindowShowsItsFixedParts) {
-    const auto bytes = FileOf({Person("Anna", "Muster", {1984, 12, 24})});
-    std::string content(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    StartWithFile(content + "partial");
+    StartWithFile(FileTextOf({Person("Anna", "Muster", {1984, 12, 24})}) + "partial");
     errors_.clear();  // the main window reports the damaged file too
     TfrmDisp& window = ShowBirthdayWindow();
     EXPECT_EQ(errors_, std::vector<std::string>{"Versuch hinter dem Dateiende zu lesen."});

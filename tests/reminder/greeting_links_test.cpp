@@ -12,11 +12,10 @@ using testing::Person;
 
 const std::string kService = "http://greetings.natalo.example/zozerodivodurorudu/showall.php";
 
+// Anna Muster, born 15 March 1980, with these contacts.
 AddressRecord WithContacts(std::string email, std::string mobile) {
-    AddressRecord person = Person("Anna", "Muster", {1980, 3, 15}, "f");
-    person.Email = std::move(email);
-    person.Mobile = std::move(mobile);
-    return person;
+    return testing::WithContacts(Person("Anna", "Muster", {1980, 3, 15}, "f"), std::move(email),
+                                 std::move(mobile));
 }
 
 TEST(GiftUrl, CarriesIdGenderAgeAndFirstName) {

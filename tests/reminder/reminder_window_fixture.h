@@ -15,6 +15,8 @@
 
 namespace natalo::testing {
 
+using ui::testing::Click;
+
 class ReminderWindowTest : public ProgramTest {
   protected:
     // Writes the records as data.dat, then creates the windows as start-up does.
@@ -27,13 +29,6 @@ class ReminderWindowTest : public ProgramTest {
         TakeWindows();
     }
     TfrmDisp& ShowBirthdayWindow() { return program->BirthdayWindowsOfRun().ShowNew(); }
-
-    // A mouse click as the window's own procedure sees it.
-    static void Click(HWND window) {
-        ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
-        ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
-    }
-    static void Click(const ui::Window& window) { Click(window.Handle()); }
 
     // The tooltip text the form shows over an area registered for a control id.
     static std::string AreaTooltip(ui::Form& form, int controlId) {

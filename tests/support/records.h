@@ -1,7 +1,10 @@
-// Small builders of address records and data-file contents for tests.
+// Small builders of address records and data-file contents for tests, and the records of
+// data-file contents read back.
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "addressbook/address_record.h"
@@ -25,6 +28,24 @@ inline AddressRecord WithContacts(AddressRecord record, std::string email, std::
     return record;
 }
 
+// A person with every field filled, an "ß" in her street and the separators of lists and
+// cards in her web address.
+inline AddressRecord Anna() {
+    AddressRecord r = Person("Anna", "Berg", {1971, 4, 3}, "f");
+    r.Street =
+        "Hauptstra\xDF"
+        "e 1";
+    r.Zip = "53111";
+    r.City = "Bonn";
+    r.Country = "Deutschland";
+    r.Phone = "0228 1";
+    r.Fax = "0228 2";
+    r.Mobile = "0171 3";
+    r.Email = "anna@example.org";
+    r.Url = "https://anna.example.org/a,b;c";
+    return r;
+}
+
 // Four people around 20 December 2026: Tom's birthday is that day, Anna's later that
 // year, Bert's and Clara's were earlier that year and come round the next. Tom and Anna
 // have e-mail addresses, Clara a mobile number, Bert neither.
@@ -42,6 +63,26 @@ inline std::vector<std::byte> FileOf(const std::vector<AddressRecord>& records) 
         bytes.insert(bytes.end(), one.begin(), one.end());
     }
     return bytes;
+}
+
+// Bytes as the text a file of them holds.
+inline std::string TextOf(std::span<const std::byte> bytes) {
+    return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+inline std::string FileTextOf(const std::vector<AddressRecord>& records) {
+    return TextOf(FileOf(records));
+}
+
+// The whole records of a data file's contents, in file order; a partial tail is left out.
+inline std::vector<AddressRecord> RecordsOf(std::string_view content) {
+    std::vector<AddressRecord> records;
+    for (std::size_t at = 0; at + kRecordSize <= content.size(); at += kRecordSize)
+        records.push_back(DecodeRecord(
+            RecordView(reinterpret_cast<const std::byte*>(content.data() + at), kRecordSize)));
+    return records;
+}
+inline std::vector<AddressRecord> RecordsOf(std::span<const std::byte> content) {
+    return RecordsOf(TextOf(content));
 }
 
 }  // namespace natalo::testing

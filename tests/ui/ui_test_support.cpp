@@ -77,6 +77,11 @@ bool WaitUntilRunLaterIsDue() {
     return true;
 }
 
+void Click(HWND window, POINT at) {
+    ::SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    ::SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
 void PressKey(HWND window, UINT virtualKey) {
     ::PostMessageA(window, WM_KEYDOWN, virtualKey, KeyLParam(virtualKey, false, false));
     ::PostMessageA(window, WM_KEYUP, virtualKey, KeyLParam(virtualKey, true, false));

@@ -26,6 +26,13 @@ bool PumpUntil(const std::function<bool()>& done,
 // Handles what is waiting now, and what that caused, for a short while.
 void Pump(int milliseconds = 30);
 
+// A left click at a point of the window's client area, as the window's own procedure
+// sees it (sent, so it is done on return).
+void Click(HWND window, POINT at = {3, 3});
+inline void Click(const Window& window, POINT at = {3, 3}) {
+    Click(window.Handle(), at);
+}
+
 // Posts a key press (WM_KEYDOWN then WM_KEYUP) to a window and handles it through the
 // application's loop, as typing would.
 void PressKey(HWND window, UINT virtualKey);

@@ -1,55 +1,21 @@
 #include "win32/program_driver.h"
 
 #include "win32/temp_folder.h"
+#include "win32/unix_program.h"
 
 #include <algorithm>
 #include <stdexcept>
-#include <thread>
 
 namespace natalo::testing {
 
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        if (condition())
-            return true;
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-}
-
-// Wine gives no handle for a Unix process, so a shell runs xdotool and leaves a marker
-// file behind when it is done.
 bool RunXdotool(const std::string& arguments) {
-    const std::string marker = "/tmp/natalo-xdotool-" + std::to_string(::GetCurrentProcessId());
-    std::string markerPath = "Z:" + marker;
-    std::replace(markerPath.begin(), markerPath.end(), '/', '\\');
-    ::DeleteFileA(markerPath.c_str());
-    std::string commandLine =
-        "/bin/sh -c \"/usr/bin/xdotool " + arguments + " >/dev/null 2>&1; touch " + marker + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessA("Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info))
-        return false;
-    UniqueKernelHandle process(info.hProcess);
-    UniqueKernelHandle thread(info.hThread);
-    const bool finished = WaitUntil(
-        [&] { return ::GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
-    ::DeleteFileA(markerPath.c_str());
-    return finished;
+    return RunUnixProgram("/usr/bin/xdotool " + arguments).has_value();
 }
 
 std::string BuiltProgramPath() {
-    // The build passes the Unix path of natalo.exe; Wine shows the root as drive Z:.
-    std::string path = NATALO_EXE_PATH;
-    if (!path.empty() && path[0] == '/') {
-        std::replace(path.begin(), path.end(), '/', '\\');
-        path = "Z:" + path;
-    }
-    return path;
+    // The build passes the Unix path of natalo.exe.
+    const std::string path = NATALO_EXE_PATH;
+    return !path.empty() && path[0] == '/' ? WinePath(path) : path;
 }
 
 bool InstallProgramIn(const TempFolder& folder) {

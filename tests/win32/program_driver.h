@@ -15,10 +15,6 @@
 
 namespace natalo::testing {
 
-// Runs a predicate until it holds or the time is up; returns whether it held.
-bool WaitUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = kPatience);
-
 // Runs xdotool on the X display with these arguments and waits until it has finished:
 // input that the X server delivers to Wine as a user's would.
 bool RunXdotool(const std::string& arguments);

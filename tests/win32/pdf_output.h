@@ -1,10 +1,17 @@
-// Reading what a CUPS PDF queue printed, from a test running under Wine: the queue's
-// output folder, and poppler's pdfinfo, pdftotext and pdfimages run as Unix programs.
+// Printing into the CUPS PDF queues of a test run (tests/preview/with-pdf-printers) and
+// reading what they printed, from a test running under Wine: the queues and their output
+// folder, poppler's pdfinfo, pdftotext and pdfimages run as Unix programs, and where a
+// printed word lies.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "preview/printer.h"
 
 namespace natalo::testing {
 
@@ -12,6 +19,17 @@ namespace natalo::testing {
 // script (with-pdf-printers) sets; empty when the test runs without them.
 std::string TestPrinter(const char* variable);
 std::string PdfFolder();
+// Chooses the queue the variable names as the printer's.
+inline ::testing::AssertionResult SelectTestPrinter(TPrinter& printer, const char* variable) {
+    const std::string name = TestPrinter(variable);
+    const auto& printers = printer.Printers();
+    const auto found = std::find_if(printers.begin(), printers.end(),
+                                    [&](const PrinterInfo& p) { return p.name == name; });
+    if (found == printers.end())
+        return ::testing::AssertionFailure() << name << " is not among Wine's printers";
+    printer.SetPrinterIndex(static_cast<int>(found - printers.begin()));
+    return ::testing::AssertionSuccess();
+}
 
 // Waits until a complete PDF whose name starts with `title` is in the folder; returns its
 // Unix path, or nothing after the deadline.
@@ -41,6 +59,12 @@ struct PdfWord {
     double yMax = 0;
 };
 std::vector<PdfWord> ReadPdfWords(const std::string& pdf);
+// The first word with this text, or null.
+const PdfWord* FindWord(const std::vector<PdfWord>& words, const std::string& text);
+// Whether the word was printed on the page where a text drawn in the font with its cell
+// at (x, y) hundredths of a millimetre lies, within half a millimetre.
+::testing::AssertionResult PrintedAt(const PdfWord* word, int page, int x, int y,
+                                     const char* font = "Arial", int points = 8);
 
 struct PdfImage {
     int page = 0;
@@ -48,8 +72,5 @@ struct PdfImage {
     int height = 0;
 };
 std::vector<PdfImage> ReadPdfImages(const std::string& pdf);
-
-// Runs a Unix program and returns its standard output; empty when it cannot start.
-std::string RunUnixProgram(const std::string& commandLine);
 
 }  // namespace natalo::testing
