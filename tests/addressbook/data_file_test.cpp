@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <random>
+#include <set>
 
 #include "platform/io_error.h"
 #include "support/fake_file_system.h"
@@ -297,16 +298,23 @@ TEST_F(DataFileTest, ReadPastTheEndFails) {
     EXPECT_EQ(testing::IoErrorCodeOf([&] { file.ReadRecord(1); }), kIoReadPastEnd);
 }
 
-TEST(IoErrorMessages, GermanTextsByCode) {
-    EXPECT_EQ(IoErrorMessage(2), "Datei nicht gefunden");
-    EXPECT_EQ(IoErrorMessage(3), "Ungültiger Dateiname");
-    EXPECT_EQ(IoErrorMessage(4), "Zu viele geöffnete Dateien");
-    EXPECT_EQ(IoErrorMessage(5), "Dateizugriff verweigert");
-    EXPECT_EQ(IoErrorMessage(100), "Versuch hinter dem Dateiende zu lesen");
-    EXPECT_EQ(IoErrorMessage(101), "Zu wenig Speicherplatz");
-    EXPECT_EQ(IoErrorMessage(103), "E/A-Fehler 103");
-    EXPECT_EQ(IoErrorMessage(32), "E/A-Fehler 32");
-    EXPECT_EQ(std::string(EInOutError(5).what()), "Dateizugriff verweigert");
+// The runtime's own text for each code it names, "E/A-Fehler <code>" for every other; each
+// text different and without the closing period, which the error handler adds.
+TEST(IoErrorMessages, NamedCodesHaveTextsOfTheirOwnAndOthersTheirNumber) {
+    const std::set<int> named{kIoFileNotFound, kIoPathNotFound, kIoTooManyOpenFiles,
+                              kIoAccessDenied, kIoReadPastEnd,  kIoDiskFull};
+    std::set<std::string> texts;
+    for (int code = -2; code <= 300; ++code) {
+        const std::string text = IoErrorMessage(code);
+        ASSERT_FALSE(text.empty()) << code;
+        EXPECT_NE(text.back(), '.') << code;
+        EXPECT_EQ(text == "E/A-Fehler " + std::to_string(code), named.count(code) == 0) << text;
+        texts.insert(text);
+    }
+    EXPECT_EQ(texts.size(), 303u) << "two codes share a text";
+    const EInOutError error(kIoAccessDenied);
+    EXPECT_EQ(error.what(), IoErrorMessage(kIoAccessDenied));
+    EXPECT_EQ(error.ErrorCode(), kIoAccessDenied);
 }
 
 }  // namespace

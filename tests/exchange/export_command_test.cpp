@@ -27,43 +27,51 @@ class ExportCommandTest : public testing::ExchangeWindowTest {
     }
 };
 
-TEST_F(ExportCommandTest, WritesOneLinePerRecordOverTheFormerContent) {
+// What the chosen file holds afterwards (nothing: no file) and the messages, for an address
+// book written over a former content, an empty one, "Cancel" (no path or an empty one)
+// and a file that cannot be created.
+TEST_F(ExportCommandTest, WritesOneLinePerRecordOrNothingWithTheMessageOfEachEnd) {
     AddressRecord noDate = Person("Ben", "Cole", {1970, 1, 1}, "");
     noDate.Birthday = DateValue({2999, 1, 1});
-    Start({Anna(), noDate});
-    chosenFile = folder.File("export.txt");
-    WriteWholeFile(*chosenFile, std::string(5000, 'x'));
-    ExportThroughMenu();
-    EXPECT_EQ(ReadWholeFile(*chosenFile),
-              "Anna;Berg;03.04.1971;w;;;Bonn;;;;;;;\r\nBen;Cole;01.01.2999;;;;;;;;;;;\r\n");
-    EXPECT_EQ(messages.texts, kSaved);
-    EXPECT_TRUE(errors_.empty());
-}
-
-TEST_F(ExportCommandTest, EmptyAddressBookGivesAnEmptyFile) {
-    Start();
-    chosenFile = folder.File("export.txt");
-    ExportThroughMenu();
-    EXPECT_EQ(FileSizeOf(*chosenFile), 0);
-    EXPECT_EQ(messages.texts, kSaved);
-}
-
-TEST_F(ExportCommandTest, CancelWritesNothing) {
-    Start({Anna()});
-    chosenFile = std::nullopt;
-    ExportThroughMenu();
-    chosenFile = "";
-    ExportThroughMenu();
-    EXPECT_TRUE(messages.texts.empty());
-    EXPECT_TRUE(errors_.empty());
-}
-
-TEST_F(ExportCommandTest, FileThatCannotBeCreatedGivesTheErrorAndNoSuccessMessage) {
-    Start({Anna()});
-    chosenFile = folder.File("no such folder\\export.txt");
-    ExportThroughMenu();
-    EXPECT_EQ(errors_, (std::vector<std::string>{IoErrorMessage(kIoPathNotFound) + "."}));
-    EXPECT_TRUE(messages.texts.empty());
+    const std::string exportFile = folder.File("export.txt");
+    const struct {
+        std::vector<AddressRecord> records;
+        std::optional<std::string> chosen;
+        std::optional<std::string> written;
+        std::vector<std::string> messages;
+        std::vector<std::string> errors;
+    } cases[] = {
+        {{Anna(), noDate},
+         exportFile,
+         "Anna;Berg;03.04.1971;w;;;Bonn;;;;;;;\r\nBen;Cole;01.01.2999;;;;;;;;;;;\r\n",
+         kSaved,
+         {}},
+        {{}, exportFile, "", kSaved, {}},
+        {{Anna()}, std::nullopt, std::nullopt, {}, {}},
+        {{Anna()}, "", std::nullopt, {}, {}},
+        {{Anna()},
+         folder.File("no such folder\\export.txt"),
+         std::nullopt,
+         {},
+         {IoErrorMessage(kIoPathNotFound) + "."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen.value_or("(cancelled)"));
+        Start(c.records);
+        ::DeleteFileA(exportFile.c_str());
+        if (c.written)
+            WriteWholeFile(exportFile, std::string(5000, 'x'));
+        messages.texts.clear();
+        errors_.clear();
+        chosenFile = c.chosen;
+        ExportThroughMenu();
+        if (c.written)
+            EXPECT_EQ(ReadWholeFile(*c.chosen), *c.written);
+        else
+            EXPECT_EQ(FileSizeOf(exportFile), -1);
+        EXPECT_EQ(messages.texts, c.messages);
+        EXPECT_EQ(errors_, c.errors);
+    }
 }
 
 TEST_F(ExportCommandTest, DataFileReadErrorWritesNoFile) {

@@ -73,42 +73,42 @@ class PrintingTest : public testing::PreviewTest {
     int afterPrint = 0;
 };
 
-TEST_F(PrintingTest, ThreePagesPrintOnA4WithTheTextWhereItWasDrawn) {
-    SelectPrinter("NATALO_TEST_PRINTER_A4");
-    Record(3);
-    preview->Print();
-    EXPECT_EQ(preview->State(), psReady);
-    EXPECT_FALSE(preview->Aborted());
-    EXPECT_EQ(afterPrint, 1);
-    EXPECT_EQ(printer.Title(), "");
-    const std::string pdf = WaitForPdf();
-    const testing::PdfInfo info = testing::ReadPdfInfo(pdf);
-    EXPECT_EQ(info.pages, 3);
-    EXPECT_NEAR(info.width, 595.3, 1);
-    EXPECT_NEAR(info.height, 841.9, 1);
-    const std::vector<PdfWord> words = testing::ReadPdfWords(pdf);
-    for (int page = 1; page <= 3; ++page) {
-        const PdfWord* left = Find(words, "Page" + std::to_string(page));
-        ExpectAt(left, 1500, 1000);
-        ExpectAt(Find(words, "Right" + std::to_string(page)), 10500, 20000);
-        if (left) {
-            EXPECT_EQ(left->page, page);
+// Three pages on the A4 queue and on the Letter queue, each with its texts where they were
+// drawn and the paper of its queue.
+TEST_F(PrintingTest, ThreePagesPrintOnThePaperOfTheQueueWithTheTextWhereItWasDrawn) {
+    const struct {
+        const char* queue;
+        TPaperType paper;
+        double width, height;  // points
+    } queues[] = {{"NATALO_TEST_PRINTER_A4", pA4, 595.3, 841.9},
+                  {"NATALO_TEST_PRINTER_LETTER", pLetter, 612, 792}};
+    const std::string test = title;
+    for (const auto& q : queues) {
+        SCOPED_TRACE(q.queue);
+        SelectPrinter(q.queue);
+        preview->GetPrinterOptions();
+        EXPECT_EQ(preview->PaperType(), q.paper);
+        title = test + "-" + q.queue;
+        preview->SetPrintJobTitle(title);
+        Record(3);
+        preview->Print();
+        EXPECT_EQ(preview->State(), psReady);
+        EXPECT_FALSE(preview->Aborted());
+        EXPECT_EQ(printer.Title(), "");
+        const std::string pdf = WaitForPdf();
+        const testing::PdfInfo info = testing::ReadPdfInfo(pdf);
+        EXPECT_EQ(info.pages, 3);
+        EXPECT_NEAR(info.width, q.width, 1);
+        EXPECT_NEAR(info.height, q.height, 1);
+        const std::vector<PdfWord> words = testing::ReadPdfWords(pdf);
+        for (int page = 1; page <= 3; ++page) {
+            EXPECT_TRUE(
+                testing::PrintedAt(Find(words, "Page" + std::to_string(page)), page, 1500, 1000));
+            EXPECT_TRUE(testing::PrintedAt(Find(words, "Right" + std::to_string(page)), page, 10500,
+                                           20000));
         }
     }
-}
-
-TEST_F(PrintingTest, ALetterQueueGivesALetterPdf) {
-    SelectPrinter("NATALO_TEST_PRINTER_LETTER");
-    preview->GetPrinterOptions();
-    EXPECT_EQ(preview->PaperType(), pLetter);
-    Record(1);
-    preview->Print();
-    const std::string pdf = WaitForPdf();
-    const testing::PdfInfo info = testing::ReadPdfInfo(pdf);
-    EXPECT_EQ(info.pages, 1);
-    EXPECT_NEAR(info.width, 612, 1);
-    EXPECT_NEAR(info.height, 792, 1);
-    ExpectAt(Find(testing::ReadPdfWords(pdf), "Right1"), 10500, 20000);
+    EXPECT_EQ(afterPrint, 2);
 }
 
 TEST_F(PrintingTest, PagesTwoToThreeOfFivePrintTwoPagesWithProgress) {

@@ -29,25 +29,33 @@ TEST(BirthdayPrintoutTest, FewPersonsStandInTheLeftColumnOfOnePage) {
     EXPECT_EQ(pages[0][2], (PrintoutRow{{1500, 2500, "d3"}, {3500, 2500, "Person 3"}}));
 }
 
-TEST(BirthdayPrintoutTest, A4HoldsFiftyThreeRowsPerColumnAndTwoColumnsPerPage) {
-    const auto pages = LayOutBirthdayPrintout(PrintListOf(107), kA4Width, kA4Height);
-    ASSERT_EQ(pages.size(), 2u);
-    ASSERT_EQ(pages[0].size(), 106u);
-    EXPECT_EQ(pages[0][52].date, (PrintoutText{1500, 27500, "d53"}));
-    // Row 54 opens the right column at the top.
-    EXPECT_EQ(pages[0][53], (PrintoutRow{{10500, 1500, "d54"}, {12500, 1500, "Person 54"}}));
-    EXPECT_EQ(pages[0][105].date, (PrintoutText{10500, 27500, "d106"}));
-    // Person 107 starts the second page at the top of its left column.
-    ASSERT_EQ(pages[1].size(), 1u);
-    EXPECT_EQ(pages[1][0], (PrintoutRow{{1500, 1500, "d107"}, {3500, 1500, "Person 107"}}));
-}
-
-TEST(BirthdayPrintoutTest, LetterHoldsFortyNineRowsAndItsRightColumnAtHalfTheWidth) {
-    const auto pages = LayOutBirthdayPrintout(PrintListOf(99), kLetterWidth, kLetterHeight);
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].size(), 98u);
-    EXPECT_EQ(pages[0][48].date, (PrintoutText{1500, 25500, "d49"}));
-    EXPECT_EQ(pages[0][49].date, (PrintoutText{10795, 1500, "d50"}));
+// A4 holds 53 rows a column, Letter 49; the right column starts at half the width. One
+// person more than a page holds starts the second page at the top of its left column.
+TEST(BirthdayPrintoutTest, EachPaperHoldsItsRowsInTwoColumnsAPage) {
+    const struct {
+        const char* paper;
+        int width, height;
+        int rows;  // a column
+        int lastTop, rightLeft;
+    } papers[] = {{"A4", kA4Width, kA4Height, 53, 27500, 10500},
+                  {"Letter", kLetterWidth, kLetterHeight, 49, 25500, 10795}};
+    for (const auto& p : papers) {
+        SCOPED_TRACE(p.paper);
+        const auto pages = LayOutBirthdayPrintout(PrintListOf(2 * p.rows + 1), p.width, p.height);
+        ASSERT_EQ(pages.size(), 2u);
+        ASSERT_EQ(pages[0].size(), static_cast<std::size_t>(2 * p.rows));
+        const auto number = [](int row) { return std::to_string(row + 1); };
+        EXPECT_EQ(pages[0][p.rows - 1].date,
+                  (PrintoutText{1500, p.lastTop, "d" + number(p.rows - 1)}));
+        EXPECT_EQ(pages[0][p.rows],
+                  (PrintoutRow{{p.rightLeft, 1500, "d" + number(p.rows)},
+                               {p.rightLeft + 2000, 1500, "Person " + number(p.rows)}}));
+        EXPECT_EQ(pages[0][2 * p.rows - 1].date,
+                  (PrintoutText{p.rightLeft, p.lastTop, "d" + number(2 * p.rows - 1)}));
+        ASSERT_EQ(pages[1].size(), 1u);
+        EXPECT_EQ(pages[1][0], (PrintoutRow{{1500, 1500, "d" + number(2 * p.rows)},
+                                            {3500, 1500, "Person " + number(2 * p.rows)}}));
+    }
 }
 
 TEST(BirthdayPrintoutTest, AnEmptyListGivesOneBlankPage) {

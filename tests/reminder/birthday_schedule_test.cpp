@@ -8,6 +8,7 @@
 #include <random>
 
 #include "support/fake_regional_settings.h"
+#include "support/four_people_layout.h"
 #include "support/records.h"
 #include "support/text_lines_printer.h"
 
@@ -52,49 +53,38 @@ TEST(DayKey, IsMonthTimesHundredPlusDay) {
 }
 
 TEST(BuildBirthdaySchedule, TwentiethOfDecemberRunsIntoNextYear) {
-    const auto schedule =
-        Build({Person("Anna", "Amsel", {1980, 12, 10}), Person("Bert", "Baum", {1975, 12, 24}, "m"),
-               Person("Carl", "Clemens", {2000, 1, 5}, "m")},
-              {2026, 12, 20});
-    ASSERT_EQ(schedule.coming.size(), 3u);
-    const ComingEntry& bert = schedule.coming[0];
-    EXPECT_EQ(bert.pass, SchedulePass::ThisYear);
-    ASSERT_TRUE(bert.heading);
-    EXPECT_EQ(bert.heading->text, "Thu, 24.12.");
-    EXPECT_EQ(bert.heading->left, 170);
-    EXPECT_EQ(bert.heading->top, 48);
-    EXPECT_EQ(bert.name.caption, "Bert Baum (51.)");
-    EXPECT_EQ(bert.name.top, 63);
-    EXPECT_EQ(bert.name.left, 190);
-    EXPECT_EQ(bert.links.gift.top, 80);
-    EXPECT_EQ(bert.name.linkIndex, 2);
+    const auto schedule = Build(testing::FourPeopleAroundChristmas(), {2026, 12, 20});
+    const testing::FourPeopleLayout& layout = testing::FourPeopleAroundChristmasLayout();
+    ASSERT_EQ(schedule.coming.size(), layout.names.size());
+    const SchedulePass passes[] = {SchedulePass::ThisYear, SchedulePass::ThisYear,
+                                   SchedulePass::NextYear, SchedulePass::NextYear};
+    for (std::size_t i = 0; i < schedule.coming.size(); ++i) {
+        const ComingEntry& entry = schedule.coming[i];
+        SCOPED_TRACE(layout.names[i].text);
+        EXPECT_EQ(entry.pass, passes[i]);
+        ASSERT_TRUE(entry.heading);
+        EXPECT_EQ(entry.heading->text, layout.headings[i].text);
+        EXPECT_EQ(entry.heading->left, layout.headings[i].left);
+        EXPECT_EQ(entry.heading->top, layout.headings[i].top);
+        EXPECT_EQ(entry.name.caption, layout.names[i].text);
+        EXPECT_EQ(entry.name.left, layout.names[i].left);
+        EXPECT_EQ(entry.name.top, layout.names[i].top);
+        EXPECT_EQ(entry.links.gift.top, entry.name.top + 17);
+        EXPECT_EQ(entry.name.linkIndex, 2 * static_cast<int>(i + 1));
+    }
+    EXPECT_EQ(schedule.coming[2].links.greeting.caption, "Automat");
 
-    const ComingEntry& carl = schedule.coming[1];
-    EXPECT_EQ(carl.pass, SchedulePass::NextYear);
-    EXPECT_EQ(carl.heading->text, "Tue, 05.01..");
-    EXPECT_EQ(carl.heading->top, 93);  // 63 + 30
-    EXPECT_EQ(carl.name.caption, "Carl Clemens (27.)");
-    EXPECT_EQ(carl.name.top, 108);
-    EXPECT_EQ(carl.name.linkIndex, 4);
-    EXPECT_EQ(carl.links.greeting.caption, "Automat");
-
-    const ComingEntry& anna = schedule.coming[2];
-    EXPECT_EQ(anna.heading->text, "Fri, 10.12..");
-    EXPECT_EQ(anna.heading->top, 138);
-    EXPECT_EQ(anna.name.caption, "Anna Amsel (47.)");
-    EXPECT_EQ(anna.name.linkIndex, 6);
-
-    ASSERT_EQ(schedule.recent.size(), 2u);
-    EXPECT_EQ(schedule.recent[0].caption, "Thu, 10.12. Anna Amsel");
-    EXPECT_EQ(schedule.recent[0].hint, "Anna Amsel");
-    EXPECT_EQ(schedule.recent[0].left, 10);
-    EXPECT_EQ(schedule.recent[0].top, 347);
+    ASSERT_EQ(schedule.recent.size(), layout.recent.size());
+    for (std::size_t i = 0; i < schedule.recent.size(); ++i) {
+        EXPECT_EQ(schedule.recent[i].caption, layout.recent[i].text);
+        EXPECT_EQ(schedule.recent[i].left, layout.recent[i].left);
+        EXPECT_EQ(schedule.recent[i].top, layout.recent[i].top);
+    }
+    EXPECT_EQ(schedule.recent[0].hint, "Clara Klein");
     EXPECT_EQ(schedule.recent[0].width, 140);
-    EXPECT_EQ(schedule.recent[1].caption, "Mon, 05.01. Carl Clemens");
-    EXPECT_EQ(schedule.recent[1].top, 359);
 
-    EXPECT_EQ(schedule.printList,
-              (TextLines{"05.01.", "Carl Clemens", "10.12.", "Anna Amsel", "24.12.", "Bert Baum"}));
+    EXPECT_EQ(schedule.printList, (TextLines{"05.01.", "Bert Brown", "10.12.", "Clara Klein",
+                                             "20.12.", "Tom Today", "24.12.", "Anna Muster"}));
 }
 
 TEST(BuildBirthdaySchedule, LinkEntriesMatchThePlacedNamesAndTheirPass) {

@@ -7,6 +7,7 @@
 #include "reminder/birthday_lists.h"
 #include "reminder/volume_serial.h"
 #include "reminder_window_fixture.h"
+#include "support/four_people_layout.h"
 #include "support/text_lines_printer.h"
 
 namespace natalo::testing {
@@ -18,17 +19,12 @@ using ui::testing::WaitUntilRunLaterIsDue;
 
 const std::string kService = "http://greetings.natalo.example/zozerodivodurorudu/showall.php";
 
-struct Expected {
-    int left, top;
-    std::string text;
-};
-
 class BirthdayWindowTest : public ReminderWindowTest {
   protected:
     // Today is 20 December 2026.
     void StartWithFourPeople() { Start(FourPeopleAroundChristmas()); }
     static void ExpectLabels(const std::vector<ui::Label*>& labels,
-                             const std::vector<Expected>& expected) {
+                             const std::vector<PlacedText>& expected) {
         ASSERT_EQ(labels.size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i) {
             const ui::Bounds bounds = labels[i]->GetBounds();
@@ -50,14 +46,8 @@ TEST_F(BirthdayWindowTest, ComingColumnShowsHeadingsAndNamesWhereTheScheduleSays
     TfrmDisp& window = ShowBirthdayWindow();
     ASSERT_TRUE(window.Visible());
     const ScheduleLabels& labels = window.RunTimeLabels();
-    ExpectLabels(labels.Headings(), {{170, 48, "Sun, 20.12."},
-                                     {170, 96, "Thu, 24.12."},
-                                     {170, 141, "Tue, 05.01.."},
-                                     {170, 186, "Fri, 10.12.."}});
-    ExpectLabels(labels.Names(), {{190, 63, "Tom Today (36.)"},
-                                  {190, 111, "Anna Muster (42.)"},
-                                  {190, 156, "Bert Brown (77.)"},
-                                  {190, 201, "Clara Klein (57.)"}});
+    ExpectLabels(labels.Headings(), FourPeopleAroundChristmasLayout().headings);
+    ExpectLabels(labels.Names(), FourPeopleAroundChristmasLayout().names);
     EXPECT_TRUE(errors_.empty());
 }
 
@@ -96,7 +86,7 @@ TEST_F(BirthdayWindowTest, RecentListShowsTheLatestPastBirthdayFirst) {
     StartWithFourPeople();
     TfrmDisp& window = ShowBirthdayWindow();
     const auto& rows = window.RunTimeLabels().RecentRows();
-    ExpectLabels(rows, {{10, 347, "Thu, 10.12. Clara Klein"}, {10, 359, "Mon, 05.01. Bert Brown"}});
+    ExpectLabels(rows, FourPeopleAroundChristmasLayout().recent);
     EXPECT_EQ(window.Tooltips().TipText(rows[0]->Handle()), "Clara Klein");
 }
 

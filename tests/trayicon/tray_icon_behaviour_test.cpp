@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -161,48 +162,64 @@ TEST_F(TrayIconBehaviourTest, WithoutADoubleClickHandlerTheClickComesAtTheReleas
     EXPECT_EQ(icon.TakeLog(), Log{"default item"});
 }
 
-TEST_F(TrayIconBehaviourTest, TheRightButtonOpensTheMenuOnThePressAfterMouseDown) {
-    icon.keys = ssCtrl | ssShift;
-    icon.cursor = ScreenPoint{300, 5};
-    Notify({tn::kRightButtonDown});
-    EXPECT_EQ(icon.TakeLog(), (Log{"down1 21 300,5", "menu 300,5"}));
-    Notify({tn::kRightButtonUp});
-    EXPECT_EQ(icon.TakeLog(), Log{"up1 21"});
-    Notify({tn::kRightButtonDoubleClick, tn::kMiddleButtonDoubleClick, 0x300});
-    EXPECT_TRUE(icon.TakeLog().empty());
-}
-
-TEST_F(TrayIconBehaviourTest, TheMiddleButtonAndMovesCarryTheirShiftStateAndTheCursor) {
-    icon.keys = ssAlt;
-    icon.cursor = ScreenPoint{-4, 7};
-    icon.OnMouseMove = [this](TShiftState s, int x, int y) {
-        icon.Log("move " + std::to_string(s) + " " + std::to_string(x) + "," + std::to_string(y));
+// Presses, releases and moves of each button with the menu, the cursor and the keys as
+// each case sets them: what the icon raised and asked for after each group of callbacks.
+TEST_F(TrayIconBehaviourTest, ButtonsMovesAndTheMenuAsEachCaseSetsThemUp) {
+    struct Step {
+        std::vector<unsigned> notifications;
+        Log expected;
     };
-    Notify({tn::kMiddleButtonDown, tn::kMiddleButtonUp, tn::kMouseMove});
-    EXPECT_EQ(icon.TakeLog(), (Log{"down2 34 -4,7", "up2 34", "move 2 -4,7"}));
-}
-
-TEST_F(TrayIconBehaviourTest, LeftPopupOpensTheMenuOnALeftPressAndKeepsTheDefaultItem) {
-    icon.SetLeftPopup(true);
-    icon.OnMouseDown = nullptr;
-    Notify({tn::kLeftButtonDown});
-    EXPECT_EQ(icon.TakeLog(), Log{"menu 10,20"});
-    Notify({tn::kLeftButtonDoubleClick});
-    EXPECT_TRUE(icon.TakeLog().empty());
-}
-
-TEST_F(TrayIconBehaviourTest, AMenuThatDoesNotPopUpByItselfNeitherOpensNorRunsItsDefault) {
-    icon.popupMenu = false;
-    icon.OnMouseDown = nullptr;
-    icon.OnMouseUp = nullptr;
-    Notify({tn::kRightButtonDown, tn::kRightButtonUp, tn::kLeftButtonDoubleClick});
-    EXPECT_TRUE(icon.TakeLog().empty());
-}
-
-TEST_F(TrayIconBehaviourTest, WithoutACursorPositionTheMenuStaysClosed) {
-    icon.cursor.reset();
-    Notify({tn::kRightButtonDown});
-    EXPECT_EQ(icon.TakeLog(), Log{"down1 16 0,0"});
+    const struct {
+        const char* name;
+        std::function<void(FakeTrayIcon&)> setUp;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"the right button opens the menu on the press, after the mouse-down event",
+         [](FakeTrayIcon& icon) {
+             icon.keys = ssCtrl | ssShift;
+             icon.cursor = ScreenPoint{300, 5};
+         },
+         {{{tn::kRightButtonDown}, {"down1 21 300,5", "menu 300,5"}},
+          {{tn::kRightButtonUp}, {"up1 21"}},
+          {{tn::kRightButtonDoubleClick, tn::kMiddleButtonDoubleClick, 0x300}, {}}}},
+        {"the middle button and moves carry their shift state and the cursor",
+         [](FakeTrayIcon& icon) {
+             icon.keys = ssAlt;
+             icon.cursor = ScreenPoint{-4, 7};
+             icon.OnMouseMove = [&icon](TShiftState s, int x, int y) {
+                 icon.Log("move " + std::to_string(s) + " " + std::to_string(x) + "," +
+                          std::to_string(y));
+             };
+         },
+         {{{tn::kMiddleButtonDown, tn::kMiddleButtonUp, tn::kMouseMove},
+           {"down2 34 -4,7", "up2 34", "move 2 -4,7"}}}},
+        {"left popup opens the menu on a left press and keeps the default item",
+         [](FakeTrayIcon& icon) {
+             icon.SetLeftPopup(true);
+             icon.OnMouseDown = nullptr;
+         },
+         {{{tn::kLeftButtonDown}, {"menu 10,20"}}, {{tn::kLeftButtonDoubleClick}, {}}}},
+        {"a menu that does not pop up by itself neither opens nor runs its default",
+         [](FakeTrayIcon& icon) {
+             icon.popupMenu = false;
+             icon.OnMouseDown = nullptr;
+             icon.OnMouseUp = nullptr;
+         },
+         {{{tn::kRightButtonDown, tn::kRightButtonUp, tn::kLeftButtonDoubleClick}, {}}}},
+        {"without a cursor position the menu stays closed",
+         [](FakeTrayIcon& icon) { icon.cursor.reset(); },
+         {{{tn::kRightButtonDown}, {"down1 16 0,0"}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeTrayIcon fresh{driver};
+        c.setUp(fresh);
+        for (const Step& step : c.steps) {
+            for (unsigned n : step.notifications)
+                fresh.HandleNotification(n);
+            EXPECT_EQ(fresh.TakeLog(), step.expected);
+        }
+    }
 }
 
 TEST_F(TrayIconBehaviourTest, DisabledItIgnoresTheMouseButNotTheBalloons) {
