@@ -27,17 +27,9 @@ using natalo::testing::TempFolder;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRuns = 5;
-const char kCaption[] = "   Natalo - The Birthday Manager";
 
-// The birthday window wears the main window's caption but holds no list.
 bool ShowsBirthdayWindow(const RunningProgram& program) {
-    for (HWND window : program.Windows()) {
-        if (::IsWindowVisible(window) && natalo::testing::WindowText(window) == kCaption &&
-            !::FindWindowExA(window, nullptr, "SysListView32", nullptr)) {
-            return true;
-        }
-    }
-    return false;
+    return !natalo::testing::VisibleBirthdayWindows(program).empty();
 }
 
 // Seconds from starting the program to a visible birthday window; the program is ended

@@ -20,17 +20,11 @@ namespace {
 
 using ui::testing::PressKey;
 
-std::string ClassOf(HWND window) {
-    char className[64] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    return className;
-}
-
 // What the focus is on: its window text, or its class when it has none.
 std::string FocusName() {
     HWND focus = ::GetFocus();
     const std::string text = ui::testing::WindowText(focus);
-    return text.empty() ? "<" + ClassOf(focus) + ">" : text;
+    return text.empty() ? "<" + ClassNameOf(focus) + ">" : text;
 }
 
 // Makes the form the active window with the focus on `focus`, and waits until it is.
@@ -285,7 +279,7 @@ TEST_F(KeyboardWalkTest, CommandsBandAndMenuStripAreNamedForScreenReaders) {
              {window.RunTimeLabels().LinkRows()[0].gift, "Search a present"},
              {&window.URLLabel1(), "\xA9 2003-2026 Zarnik Computers"}}) {
         EXPECT_EQ(ReadAccessible(control->Handle(), OBJID_CLIENT).name, name);
-        EXPECT_EQ(ClassOf(control->Handle()), "Button");
+        EXPECT_EQ(ClassNameOf(control->Handle()), "Button");
         EXPECT_EQ(::GetWindowLongA(control->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     }
     const Read band = ReadAccessible(window.Handle(), OBJID_TITLEBAR);

@@ -119,11 +119,9 @@ TEST_F(ExportCommandTest, SaveDialogSuggestsTheNameAndAddsTheExtension) {
     ui::testing::WhenDialogOpens(std::nullopt, [&](HWND box) {
         if (!box)
             return;
-        char name[MAX_PATH] = {};
         HWND nameBox =
             ::GetDlgItem(box, cmb13) ? ::GetDlgItem(box, cmb13) : ::GetDlgItem(box, edt1);
-        ::GetWindowTextA(nameBox, name, sizeof name);
-        suggested = name;
+        suggested = ui::testing::WindowText(nameBox);
         ::SetWindowTextA(nameBox, typed.c_str());
         ::SendMessageA(box, WM_COMMAND, IDOK, 0);
     });

@@ -47,9 +47,7 @@ class PagePreviewTest : public testing::PreviewTest {
 
 TEST_F(PagePreviewTest, ANewPreviewHasTheDefaults) {
     EXPECT_NE(preview->Handle(), nullptr);
-    char className[64] = {};
-    ::GetClassNameA(preview->Handle(), className, sizeof className);
-    EXPECT_STREQ(className, "NataloPagePreview");
+    EXPECT_EQ(testing::ClassNameOf(preview->Handle()), "NataloPagePreview");
     EXPECT_EQ(preview->Units(), mmHiMetric);
     EXPECT_EQ(preview->PaperType(), pA4);
     EXPECT_EQ(preview->PaperWidth(), 21000);
