@@ -80,15 +80,8 @@ class KillDuringDeleteTest : public ::testing::Test {
         ::SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(remote));
         ::PostMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
         HWND menu = nullptr;
-        if (!testing::WaitUntil([&] {
-                for (HWND window : program.Windows()) {
-                    if (testing::ClassNameOf(window) == "#32768" && ::IsWindowVisible(window))
-                        menu = window;
-                }
-                return menu != nullptr;
-            })) {
+        if (!testing::WaitUntil([&] { return (menu = program.OpenMenu()) != nullptr; }))
             return false;
-        }
         ::PostMessageA(menu, WM_KEYDOWN, VK_UP, 0);
         ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
         return true;

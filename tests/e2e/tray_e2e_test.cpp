@@ -70,15 +70,6 @@ class TrayEndToEndTest : public ::testing::Test {
             [&] { return testing::VisibleBirthdayWindows(*program).size() == 1; }));
     }
 
-    HWND OpenMenu() const {
-        HWND menu = nullptr;
-        for (HWND window : program->Windows()) {
-            if (testing::ClassNameOf(window) == "#32768" && ::IsWindowVisible(window))
-                menu = window;
-        }
-        return menu;
-    }
-
     TempFolder folder;
     std::unique_ptr<RunningProgram> program;
     HWND icon_ = nullptr;
@@ -98,7 +89,7 @@ TEST_F(TrayEndToEndTest, AClickOnTheIconShowsANewBirthdayWindow) {
 TEST_F(TrayEndToEndTest, CloseFromTheTrayMenuWithYesEndsTheProgramWithExitCodeZero) {
     ASSERT_TRUE(ClickAt(CentreOf(icon_), 3));
     HWND menu = nullptr;
-    ASSERT_TRUE(testing::WaitUntil([&] { return (menu = OpenMenu()) != nullptr; }));
+    ASSERT_TRUE(testing::WaitUntil([&] { return (menu = program->OpenMenu()) != nullptr; }));
     // "&Close" is the menu's last item: pointed at, it shows the highlight (checked right of
     // its text on the whole screen, whose picture has screen coordinates).
     RECT rect{};

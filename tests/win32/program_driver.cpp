@@ -84,6 +84,14 @@ HWND RunningProgram::FindWindowByText(const std::string& text) const {
     return nullptr;
 }
 
+HWND RunningProgram::OpenMenu() const {
+    for (HWND window : Windows()) {
+        if (ClassNameOf(window) == "#32768" && ::IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
 HWND RunningProgram::FindMessageBox(const std::string& caption) const {
     for (HWND window : Windows()) {
         if (ClassNameOf(window) == "#32770" && WindowText(window) == caption &&

@@ -45,6 +45,8 @@ class RunningProgram {
     HWND FindWindowByText(const std::string& text) const;
     // A message box (dialog class) with this caption, or null.
     HWND FindMessageBox(const std::string& caption) const;
+    // The popup menu it shows now, or null.
+    HWND OpenMenu() const;
 
   private:
     UniqueKernelHandle process_;
