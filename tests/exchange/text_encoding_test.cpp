@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "support/utf8_text.h"
+
 namespace natalo {
 namespace {
 
@@ -53,8 +58,8 @@ TEST(Windows1252Converter, ConvertsAndMarksWhatItCannotShow) {
               "Jörg Müßig");
     EXPECT_EQ(converter.FromUtf8("\xE2\x82\xAC 5 \xE2\x80\x93 \xC5\x81\xC3\xB3"
                                  "d\xC5\xBA"),
-              "\x80 5 \x96 ?\xF3"
-              "d?");
+              "\x80 5 \x96 L\xF3"
+              "dz");
     EXPECT_EQ(converter.FromUtf8("\xF0\x9F\x98\x80!"), "?!");
     // Each stray byte becomes one "?", and the text after it is read on.
     EXPECT_EQ(converter.FromUtf8("a\xFF"
@@ -63,6 +68,30 @@ TEST(Windows1252Converter, ConvertsAndMarksWhatItCannotShow) {
     EXPECT_EQ(converter.FromUtf8("\xE2\x82"
                                  "A"),
               "??A");
+}
+
+TEST(Windows1252Converter, LatinLettersTheCodePageLacksLoseTheirDiacriticsOnly) {
+    using testing::Utf8;
+    struct Case {
+        std::string utf8;
+        std::string ansi;
+        std::size_t lost;
+    };
+    const std::vector<Case> cases{
+        {Utf8(u8"Ayşe Öztürk, Łukasz Dvořák"), "Ayse \xD6zt\xFCrk, Lukasz Dvor\xE1k", 0},
+        {Utf8(u8"ğ ı İ ő Ű ț Ș ă ż ą Ę ć ń ś ź đ Đ ħ ē ļ ų ė ŧ ǎ ơ ư Nguyễn ḍ"),
+         "g i I o U t S a z a E c n s z d D h e l u e t a o u Nguyen d", 0},
+        // What the code page has stays as it is.
+        {Utf8(u8"ä é ß ø Ø Š ž Œ æ"), "\xE4 \xE9 \xDF \xF8 \xD8 \x8A \x9E \x8C \xE6", 0},
+        // Other scripts, Latin letters that are no letter with a mark, and signs.
+        {Utf8(u8"Ωμέγα Жанна 中文 ŋ ŀ ǆ ∑ 😀 ?"), "????? ????? ?? ? ? ? ? ? ?", 17},
+        {"a\xFF?\xC3", "a???", 2},
+    };
+    for (const Case& c : cases) {
+        std::size_t lost = 0;
+        EXPECT_EQ(Windows1252Converter().FromUtf8(c.utf8, lost), c.ansi) << c.utf8;
+        EXPECT_EQ(lost, c.lost) << c.utf8;
+    }
 }
 
 }  // namespace
