@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace natalo {
@@ -11,13 +13,30 @@ namespace {
 constexpr int kA4Width = 21000, kA4Height = 29700;
 constexpr int kLetterWidth = 21590, kLetterHeight = 27940;
 
-TextLines PrintListOf(int persons) {
+TextLines PrintListOf(int persons, const std::vector<std::pair<int, std::string>>& names = {}) {
     TextLines lines;
     for (int i = 1; i <= persons; ++i) {
         lines.Add("d" + std::to_string(i));
-        lines.Add("Person " + std::to_string(i));
+        const auto named = std::find_if(names.begin(), names.end(),
+                                        [i](const auto& name) { return name.first == i; });
+        lines.Add(named != names.end() ? named->second : "Person " + std::to_string(i));
     }
     return lines;
+}
+
+// A canvas whose characters are 1.5 mm wide each and whose ellipsis (one byte) is 2 mm.
+constexpr int kCharacterWidth = 150, kEllipsisWidth = 200;
+int FakeWidth(std::string_view text) {
+    int width = 0;
+    for (const char c : text)
+        width += c == '\x85' ? kEllipsisWidth : kCharacterWidth;
+    return width;
+}
+const NameFitting kFitting{FakeWidth, "\x85"};
+
+std::vector<PrintoutPage> LayOutBirthdayPrintout(const TextLines& printList, int paperWidth,
+                                                 int paperHeight) {
+    return natalo::LayOutBirthdayPrintout(printList, paperWidth, paperHeight, kFitting);
 }
 
 TEST(BirthdayPrintoutTest, FewPersonsStandInTheLeftColumnOfOnePage) {
@@ -48,6 +67,43 @@ TEST(BirthdayPrintoutTest, LetterHoldsFortyNineRowsAndItsRightColumnAtHalfTheWid
     EXPECT_EQ(pages[0].size(), 98u);
     EXPECT_EQ(pages[0][48].date, (PrintoutText{1500, 25500, "d49"}));
     EXPECT_EQ(pages[0][49].date, (PrintoutText{10795, 1500, "d50"}));
+}
+
+TEST(BirthdayPrintoutTest, ANameWiderThanItsColumnIsCutWithAnEllipsisAndNothingElseMoves) {
+    // Both at the record's limits: 30 characters, a blank, 30 characters.
+    const std::string longName = std::string(30, 'F') + " " + std::string(30, 'L');
+    const auto pages = LayOutBirthdayPrintout(PrintListOf(60, {{2, longName}, {55, longName}}),
+                                              kA4Width, kA4Height);
+    const auto plain = LayOutBirthdayPrintout(PrintListOf(60), kA4Width, kA4Height);
+    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(pages[0].size(), plain[0].size());
+    struct Column {
+        std::size_t row;
+        int nameX;
+        int end;  // where its names must end
+    };
+    for (const Column& column : {Column{1, 3500, 10300}, Column{54, 12500, 19500}}) {
+        const PrintoutText& name = pages[0][column.row].name;
+        EXPECT_EQ(name.x, column.nameX);
+        EXPECT_EQ(name.y, plain[0][column.row].name.y);
+        ASSERT_TRUE(name.text.ends_with('\x85')) << name.text;
+        const std::string prefix = name.text.substr(0, name.text.size() - 1);
+        EXPECT_TRUE(longName.starts_with(prefix)) << name.text;
+        // The widest prefix that ends within the column.
+        EXPECT_LE(name.x + FakeWidth(name.text), column.end);
+        EXPECT_GT(name.x + FakeWidth(longName.substr(0, prefix.size() + 1) + '\x85'), column.end);
+        EXPECT_EQ(pages[0][column.row].date, plain[0][column.row].date);
+    }
+    for (std::size_t row = 0; row < pages[0].size(); ++row) {
+        if (row != 1 && row != 54) {
+            EXPECT_EQ(pages[0][row], plain[0][row]) << row;
+        }
+    }
+    // A name that just fits stays whole; no room at all leaves the ellipsis, no name none.
+    EXPECT_EQ(FittedName("abcd", 600, kFitting), "abcd");
+    EXPECT_EQ(FittedName("abcde", 600, kFitting), "ab\x85");
+    EXPECT_EQ(FittedName("abcde", 0, kFitting), "\x85");
+    EXPECT_EQ(FittedName("", -1, kFitting), "");
 }
 
 TEST(BirthdayPrintoutTest, AnEmptyListGivesOneBlankPage) {

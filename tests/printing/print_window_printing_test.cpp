@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <map>
 
 #include "app/program_fixture.h"
 #include "preview/pdf_output.h"
@@ -22,12 +25,15 @@ class PrintWindowPrintingTest : public testing::ProgramTest {
             GTEST_SKIP() << "no PDF queues: run through tests/preview/with-pdf-printers";
         spooler.reset();
     }
-    // The program over `count` people, its printer on the run's A4 queue, and the print
-    // window shown.
-    void StartWithPeople(int count) {
+    // The program over `count` people (P1 Name, P2 Name, ... unless named here by their
+    // number), its printer on the run's A4 queue, and the print window shown.
+    void StartWithPeople(int count, const std::map<int, AddressRecord>& named = {}) {
         std::vector<AddressRecord> people;
-        for (int i = 0; i < count; ++i)
-            people.push_back(Person("P" + std::to_string(i + 1), "Name", {1970, 1, 1}));
+        for (int i = 1; i <= count; ++i) {
+            people.push_back(named.contains(i)
+                                 ? named.at(i)
+                                 : Person("P" + std::to_string(i), "Name", {1970, 1, 1}));
+        }
         Start(people);
         TPrinter& printer = program->Form4().PagePreview1().Printer();
         const std::string queue = testing::TestPrinter("NATALO_TEST_PRINTER_A4");
@@ -64,6 +70,62 @@ TEST_F(PrintWindowPrintingTest, PrintsThePagesAndCopiesChosenInTheDialog) {
         }
         EXPECT_EQ(firstNames, (std::vector<std::string>{"1:P107", "2:P213"})) << pdf;
     }
+}
+
+TEST_F(PrintWindowPrintingTest, ANameWiderThanItsColumnEndsWithinItInAnEllipsis) {
+    // Person 2 stands in the left column, person 55 in the right one, on the same line;
+    // both names at the record's limits, 61 characters with the blank.
+    const auto longName = [](char first, char last) {
+        return Person(first + std::string(29, 'i'), last + std::string(29, 'm'), {1970, 1, 1});
+    };
+    printChoice = PrintChoice{1, 1, 1};
+    title = "natalo-names-" + std::to_string(::GetCurrentProcessId());
+    StartWithPeople(60, {{2, longName('L', 'M')}, {55, longName('R', 'S')}});
+    program->Form4().Button1().Click();
+    const std::optional<std::string> pdf = testing::WaitForPdf(title);
+    ASSERT_TRUE(pdf);
+    const std::vector<testing::PdfWord> words = testing::ReadPdfWords(*pdf);
+    const auto points = [](int units) { return units * 72.0 / 2540; };
+
+    struct LongRow {
+        std::string first;
+        char last;
+        int columnEnd;  // units
+    };
+    for (const LongRow& row : {LongRow{"L" + std::string(29, 'i'), 'M', 10300},
+                               LongRow{"R" + std::string(29, 'i'), 'S', 19500}}) {
+        const auto first = std::find_if(words.begin(), words.end(),
+                                        [&](const auto& w) { return w.text == row.first; });
+        ASSERT_NE(first, words.end()) << row.first;
+        std::vector<testing::PdfWord> rest;
+        std::copy_if(words.begin(), words.end(), std::back_inserter(rest), [&](const auto& w) {
+            return std::abs(w.yMin - first->yMin) < 1 && w.xMin > first->xMax &&
+                   w.xMin < points(row.columnEnd);
+        });
+        ASSERT_EQ(rest.size(), 1u) << row.first;
+        const std::string ellipsis = "\xE2\x80\xA6";  // UTF-8
+        const std::string& last = rest[0].text;
+        ASSERT_TRUE(last.ends_with(ellipsis) && last.size() > ellipsis.size()) << last;
+        EXPECT_EQ(last.substr(0, last.size() - ellipsis.size()),
+                  row.last + std::string(last.size() - ellipsis.size() - 1, 'm'));
+        // Within its column, and cut by less than one more letter.
+        EXPECT_LE(rest[0].xMax, points(row.columnEnd)) << last;
+        EXPECT_GT(rest[0].xMax, points(row.columnEnd) - 12) << last;
+    }
+    // Every other name is whole, at its column's name position.
+    int whole = 0;
+    for (const testing::PdfWord& word : words) {
+        if (word.text.starts_with("P")) {
+            ++whole;
+            EXPECT_TRUE(std::abs(word.xMin - points(3500)) < 1 ||
+                        std::abs(word.xMin - points(12500)) < 1)
+                << word.text << " at " << word.xMin;
+        }
+    }
+    EXPECT_EQ(whole, 58);
+    EXPECT_EQ(
+        std::count_if(words.begin(), words.end(), [](const auto& w) { return w.text == "Name"; }),
+        58);
 }
 
 }  // namespace
