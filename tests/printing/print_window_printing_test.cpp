@@ -74,9 +74,13 @@ TEST_F(PrintWindowPrintingTest, PrintsThePagesAndCopiesChosenInTheDialog) {
 
 TEST_F(PrintWindowPrintingTest, ANameWiderThanItsColumnEndsWithinItInAnEllipsis) {
     // Person 2 stands in the left column, person 55 in the right one, on the same line;
-    // both names at the record's limits, 61 characters with the blank.
-    const auto longName = [](char first, char last) {
-        return Person(first + std::string(29, 'i'), last + std::string(29, 'm'), {1970, 1, 1});
+    // both names at the record's limits, 61 characters with the blank. The cut comes
+    // among the narrow letters of the last name, so that it shows where the column ends.
+    const auto firstName = [](char initial) {
+        return initial + std::string(19, 'n') + std::string(10, 'i');
+    };
+    const auto longName = [&](char first, char last) {
+        return Person(firstName(first), last + std::string(29, 'i'), {1970, 1, 1});
     };
     printChoice = PrintChoice{1, 1, 1};
     title = "natalo-names-" + std::to_string(::GetCurrentProcessId());
@@ -92,8 +96,8 @@ TEST_F(PrintWindowPrintingTest, ANameWiderThanItsColumnEndsWithinItInAnEllipsis)
         char last;
         int columnEnd;  // units
     };
-    for (const LongRow& row : {LongRow{"L" + std::string(29, 'i'), 'M', 10300},
-                               LongRow{"R" + std::string(29, 'i'), 'S', 19500}}) {
+    for (const LongRow& row :
+         {LongRow{firstName('L'), 'M', 10300}, LongRow{firstName('R'), 'S', 19500}}) {
         const auto first = std::find_if(words.begin(), words.end(),
                                         [&](const auto& w) { return w.text == row.first; });
         ASSERT_NE(first, words.end()) << row.first;
@@ -107,10 +111,10 @@ TEST_F(PrintWindowPrintingTest, ANameWiderThanItsColumnEndsWithinItInAnEllipsis)
         const std::string& last = rest[0].text;
         ASSERT_TRUE(last.ends_with(ellipsis) && last.size() > ellipsis.size()) << last;
         EXPECT_EQ(last.substr(0, last.size() - ellipsis.size()),
-                  row.last + std::string(last.size() - ellipsis.size() - 1, 'm'));
-        // Within its column, and cut by less than one more letter.
+                  row.last + std::string(last.size() - ellipsis.size() - 1, 'i'));
+        // Within its column, and cut by little more than one more letter.
         EXPECT_LE(rest[0].xMax, points(row.columnEnd)) << last;
-        EXPECT_GT(rest[0].xMax, points(row.columnEnd) - 12) << last;
+        EXPECT_GT(rest[0].xMax, points(row.columnEnd) - 4) << last;
     }
     // Every other name is whole, at its column's name position.
     int whole = 0;
