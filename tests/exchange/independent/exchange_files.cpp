@@ -3,9 +3,7 @@
 //   exchange_files write FOLDER  writes the address book below as "people.vcf"
 //                                (WriteVCards) and "birthdays.ics" (WriteBirthdayCalendar);
 //   exchange_files read FILE     prints the import lines of a vCard file (VCardToImportLines,
-//                                Windows-1252, short dates as dd.MM.yyyy), one per line;
-//   exchange_files letters       prints every character of the Basic Multilingual Plane
-//                                that LatinLetterWithoutDiacritic folds, as "XXXX L" lines.
+//                                Windows-1252, short dates as dd.MM.yyyy), one per line.
 // The texts are ANSI (Windows-1252), as the records hold them.
 #include <cstdio>
 #include <fstream>
@@ -14,7 +12,6 @@
 #include <vector>
 
 #include "exchange/birthday_calendar.h"
-#include "exchange/latin_folding.h"
 #include "exchange/vcard_export.h"
 #include "exchange/vcard_import.h"
 #include "support/records.h"
@@ -95,24 +92,14 @@ int Read(const std::string& path) {
     return 0;
 }
 
-int Letters() {
-    for (char32_t c = 0; c < 0x10000; ++c) {
-        if (const char letter = natalo::LatinLetterWithoutDiacritic(c))
-            std::printf("%04X %c\n", static_cast<unsigned>(c), letter);
-    }
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::string(argv[1]) == "letters")
-        return Letters();
     const std::string mode = argc == 3 ? argv[1] : "";
     if (mode == "write")
         return Write(argv[2]);
     if (mode == "read")
         return Read(argv[2]);
-    std::fprintf(stderr, "usage: exchange_files write FOLDER | read FILE | letters\n");
+    std::fprintf(stderr, "usage: exchange_files write FOLDER | read FILE\n");
     return 2;
 }
