@@ -70,6 +70,13 @@ PixelSize ScrollBox::ScrollBarSizes() const {
     return bars;
 }
 
+void ScrollBox::PaintFocusCue(HDC dc) const {
+    if (!focusCueShown_)
+        return;
+    const RECT client = ClientRect();
+    ::DrawFocusRect(dc, &client);
+}
+
 void ScrollBox::UpdateFocusCue() {
     const bool shown = ShowsFocusCue();
     if (shown == focusCueShown_)
@@ -192,18 +199,20 @@ LRESULT ScrollBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_ERASEBKGND:
-        case WM_PRINTCLIENT: {
+        case WM_ERASEBKGND: {
             const RECT client = ClientRect();
             ui::FillSolid(reinterpret_cast<HDC>(wParam), client, BackgroundColor());
             return 1;
         }
+        case WM_PRINTCLIENT: {
+            const RECT client = ClientRect();
+            ui::FillSolid(reinterpret_cast<HDC>(wParam), client, BackgroundColor());
+            PaintFocusCue(reinterpret_cast<HDC>(wParam));
+            return 1;
+        }
         case WM_PAINT: {
             ui::PaintScope paint(Handle());
-            if (focusCueShown_) {
-                const RECT client = ClientRect();
-                ::DrawFocusRect(paint.dc(), &client);
-            }
+            PaintFocusCue(paint.dc());
             return 0;
         }
         case WM_SETFOCUS:

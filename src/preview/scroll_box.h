@@ -89,6 +89,7 @@ class ScrollBox : public ui::Control {
     void ApplyBar(TControlScrollBar& bar, int clientExtent);
     void RedrawBarsLater();
     void UpdateFocusCue();
+    void PaintFocusCue(HDC dc) const;
 
     TControlScrollBar horz_{*this, SB_HORZ};
     TControlScrollBar vert_{*this, SB_VERT};

@@ -23,14 +23,10 @@ constexpr double kPointsPerHundredthMm = 72 / 2540.0;
 // The print dialog's printer list and page range (the common dialog's control ids).
 constexpr int kPrinterList = 0x473, kFromPage = 0x480, kToPage = 0x481, kPagesChoice = 0x422;
 
-HWND ChildOfClassAt(HWND window, const std::string& className, POINT clientCorner) {
+// A child window by its text: the birthday window's print picture is named by its hint.
+HWND ChildWithText(HWND window, const std::string& text) {
     for (HWND child : testing::ChildWindows(window)) {
-        RECT rect{};
-        ::GetWindowRect(child, &rect);
-        POINT corner{rect.left, rect.top};
-        ::ScreenToClient(window, &corner);
-        if (testing::ClassNameOf(child) == className && corner.x == clientCorner.x &&
-            corner.y == clientCorner.y)
+        if (testing::WindowText(child) == text)
             return child;
     }
     return nullptr;
@@ -57,12 +53,14 @@ class PrintEndToEnd : public ::testing::Test {
         earlierPdfs = testing::WaitForPdfs("", 0, 0);
     }
 
-    // The PDF this test printed (the queue's folder keeps those of earlier tests).
+    // The PDF this test printed last (the queue's folder keeps those printed before).
     std::string NewPdf() {
         const std::vector<std::string> pdfs = testing::WaitForPdfs("", earlierPdfs.size() + 1);
         for (const std::string& pdf : pdfs) {
-            if (std::find(earlierPdfs.begin(), earlierPdfs.end(), pdf) == earlierPdfs.end())
+            if (std::find(earlierPdfs.begin(), earlierPdfs.end(), pdf) == earlierPdfs.end()) {
+                earlierPdfs.push_back(pdf);
                 return pdf;
+            }
         }
         ADD_FAILURE() << "no new PDF in " << testing::PdfFolder();
         return "";
@@ -76,7 +74,7 @@ class PrintEndToEnd : public ::testing::Test {
             birthdays = shown.empty() ? nullptr : shown.back();
             return birthdays != nullptr;
         }));
-        HWND picture = birthdays ? ChildOfClassAt(birthdays, "Button", {252, 509}) : nullptr;
+        HWND picture = birthdays ? ChildWithText(birthdays, "print birthdays") : nullptr;
         EXPECT_NE(picture, nullptr);
         if (!picture)
             return nullptr;
@@ -159,6 +157,36 @@ TEST_F(PrintEndToEnd, TheBirthdayListPrintsOnTwoA4PagesWhereTheLayoutPutsIt) {
     ExpectAt(Find(words, "P054"), 1, 12500, 1500);  // the right column's first
     ExpectAt(Find(words, "P107"), 2, 3500, 1500);   // the second page's first
     ExpectAt(Find(words, "P120"), 2, 3500, 8000);
+}
+
+// The printout does not depend on the display: printed again by a program started on a
+// display at 150 %, every text is where it was at 100 %. (A last name's place is that of
+// its text, the name, plus the first name's printed width, which follows the widths the
+// display's resolution hints the font to.)
+TEST_F(PrintEndToEnd, TheBirthdayListPrintsTheSameOnADisplayAt144Dpi) {
+    std::vector<std::vector<testing::PdfWord>> printed;
+    for (const DWORD dpi : {96, 144}) {
+        program.reset();
+        const testing::DisplayDpiForNewPrograms display(dpi);
+        program = std::make_unique<RunningProgram>(folder.File("natalo.exe"));
+        HWND printWindow = OpenPrintWindow();
+        ASSERT_NE(printWindow, nullptr) << dpi << " DPI";
+        Print(printWindow);
+        printed.push_back(testing::ReadPdfWords(NewPdf()));
+    }
+    const std::vector<testing::PdfWord>& at96 = printed[0];
+    const std::vector<testing::PdfWord>& at144 = printed[1];
+    ASSERT_EQ(at144.size(), at96.size());
+    ASSERT_GE(at96.size(), 240u);  // 120 dates and names
+    constexpr double kPoints = 0.05;
+    for (std::size_t i = 0; i < at96.size(); ++i) {
+        EXPECT_EQ(at144[i].text, at96[i].text);
+        if (at96[i].text == "Zed")
+            continue;
+        EXPECT_EQ(at144[i].page, at96[i].page) << at96[i].text;
+        EXPECT_NEAR(at144[i].xMin, at96[i].xMin, kPoints) << at96[i].text;
+        EXPECT_NEAR(at144[i].yMin, at96[i].yMin, kPoints) << at96[i].text;
+    }
 }
 
 TEST_F(PrintEndToEnd, PagesTwoToTwoChosenInTheDialogPrintTheSecondPageAlone) {

@@ -81,6 +81,46 @@ TEST_F(PrintWindowTest, ThePrintPictureFadesTheBirthdayWindowOutAndShowsThePrint
     EXPECT_EQ(Form4().Memo1().size(), 6u);
 }
 
+// Whether a dotted focus rectangle runs along a row of a window's client area from x on:
+// a pixel there differs from the colour the window has without it.
+bool DottedFrom(HWND window, int x, int y, COLORREF plain) {
+    for (int dx = 0; dx < 4; ++dx) {
+        if (ui::testing::ClientPixel(window, x + dx, y) != plain)
+            return true;
+    }
+    return false;
+}
+
+// Focus cues once the keyboard is used: along the strip's edge, and inside the page area of
+// the preview's paper (which covers most of the preview). A mouse user sees neither.
+TEST_F(PrintWindowTest, ThePreviewAndTheStripShowTheFocusOnlyOnceTheKeyboardIsUsed) {
+    Start(People(3));
+    ShowBirthdays();
+    Form4().Show();
+    TThumbnailStrip& strip = Form4().ThumbnailStrip1();
+    TPaperSheet& paper = Preview().Paper();
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE), white = RGB(255, 255, 255);
+    const auto paperCue = [&] {
+        const RECT page = paper.GetPageRect();
+        const int inset = paper.Scaled(2);
+        return DottedFrom(paper.Handle(), page.left + inset, page.top + inset, white);
+    };
+    const auto stripCue = [&] { return DottedFrom(strip.Handle(), 0, 0, face); };
+    Preview().SetFocus();
+    EXPECT_FALSE(paperCue());
+    strip.SetFocus();
+    EXPECT_FALSE(stripCue());
+
+    ui::testing::PressShiftKey(strip.Handle(), VK_TAB);
+    ASSERT_TRUE(Preview().Focused());
+    EXPECT_TRUE(paperCue());
+    EXPECT_FALSE(stripCue());
+    ui::testing::PressKey(Preview().Handle(), VK_TAB);
+    ASSERT_TRUE(strip.Focused());
+    EXPECT_TRUE(stripCue());
+    EXPECT_FALSE(paperCue());
+}
+
 // For people to look at, and checked: build/windows/print-window.png.
 TEST_F(PrintWindowTest, ShowsThePagesWithTheCurrentPagesThumbnailFramedInBlue) {
     Start(People(250));

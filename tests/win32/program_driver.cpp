@@ -52,6 +52,46 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     }
 }
 
+namespace {
+
+void WriteLogPixels(HKEY root, const char* key, std::optional<DWORD> value) {
+    HKEY opened = nullptr;
+    if (::RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    const UniqueRegistryKey owned(opened);
+    if (value) {
+        ::RegSetValueExA(opened, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value),
+                         sizeof *value);
+    } else {
+        ::RegDeleteValueA(opened, "LogPixels");
+    }
+}
+
+std::optional<DWORD> ReadLogPixels(HKEY root, const char* key) {
+    DWORD value = 0, size = sizeof value, type = 0;
+    if (::RegGetValueA(root, key, "LogPixels", RRF_RT_REG_DWORD, &type, &value, &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+DisplayDpiForNewPrograms::DisplayDpiForNewPrograms(DWORD dpi)
+    : settings_{{HKEY_CURRENT_USER, "Control Panel\\Desktop", {}},
+                {HKEY_CURRENT_CONFIG, "Software\\Fonts", {}}} {
+    for (Setting& setting : settings_) {
+        setting.before = ReadLogPixels(setting.root, setting.key);
+        WriteLogPixels(setting.root, setting.key, dpi);
+    }
+}
+
+DisplayDpiForNewPrograms::~DisplayDpiForNewPrograms() {
+    for (const Setting& setting : settings_)
+        WriteLogPixels(setting.root, setting.key, setting.before);
+}
+
 std::string BuiltProgramPath() {
     // The build passes the Unix path of natalo.exe; Wine shows the root as drive Z:.
     std::string path = NATALO_EXE_PATH;

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,25 @@ class RunningProgram {
   private:
     UniqueKernelHandle process_;
     DWORD processId_ = 0;
+};
+
+// The display's DPI for the programs started while it lives: LogPixels of the desktop and
+// of the current fonts configuration, which Wine reads when a process starts. The values
+// the prefix had are put back at the end.
+class DisplayDpiForNewPrograms {
+  public:
+    explicit DisplayDpiForNewPrograms(DWORD dpi);
+    ~DisplayDpiForNewPrograms();
+    DisplayDpiForNewPrograms(const DisplayDpiForNewPrograms&) = delete;
+    DisplayDpiForNewPrograms& operator=(const DisplayDpiForNewPrograms&) = delete;
+
+  private:
+    struct Setting {
+        HKEY root;
+        const char* key;
+        std::optional<DWORD> before;
+    };
+    std::vector<Setting> settings_;
 };
 
 // natalo's main window and birthday windows wear the same caption; the main window is the
