@@ -121,28 +121,35 @@ TEST_F(PrintWindowTest, ThePreviewAndTheStripShowTheFocusOnlyOnceTheKeyboardIsUs
     EXPECT_FALSE(paperCue());
 }
 
-// For people to look at, and checked: build/windows/print-window.png.
+// For people to look at, and checked: build/windows/print-window.png, and at 150 %
+// print-window-144dpi.png.
 TEST_F(PrintWindowTest, ShowsThePagesWithTheCurrentPagesThumbnailFramedInBlue) {
-    Start(People(250));
-    ShowBirthdays();
-    Form4().Show();
-    TThumbnailStrip& strip = Form4().ThumbnailStrip1();
-    ASSERT_TRUE(ui::testing::PumpUntil([&] { return strip.CurrentThumbnail() != nullptr; }));
-    EXPECT_EQ(strip.ThumbnailCount(), 3);
-    const TThumbnail& current = *strip.CurrentThumbnail();
-    ASSERT_NE(current.Paper(), nullptr);
-    // Left of the page area of the current page's thumbnail: the marker's frame.
-    const RECT page = current.Paper()->GetPageRect();
-    POINT marker{page.left, (page.top + page.bottom) / 2};
-    ::ClientToScreen(current.Paper()->Handle(), &marker);
-    EXPECT_TRUE(ui::testing::ScreenShows(
-        Form4().Handle(), "print-window.png", [&](const ui::testing::Screenshot& shot) {
-            const RECT window = ui::testing::WindowRect(Form4().Handle());
-            return ui::testing::AllOf(
-                {ui::testing::HasActiveTitleBand(shot, Form4()),
-                 shot.HasColourAt({marker.x - window.left, marker.y - window.top},
-                                  RGB(0, 0, 255))});
-        }));
+    for (const int dpi : {96, 144}) {
+        ui::App().SetDpiSource([dpi](HWND) { return dpi; });
+        Start(People(250));
+        ShowBirthdays();
+        Form4().Show();
+        TThumbnailStrip& strip = Form4().ThumbnailStrip1();
+        ASSERT_TRUE(ui::testing::PumpUntil([&] { return strip.CurrentThumbnail() != nullptr; }));
+        EXPECT_EQ(strip.ThumbnailCount(), 3);
+        const TThumbnail& current = *strip.CurrentThumbnail();
+        ASSERT_NE(current.Paper(), nullptr);
+        // Left of the page area of the current page's thumbnail: the marker's frame.
+        const RECT page = current.Paper()->GetPageRect();
+        POINT marker{page.left, (page.top + page.bottom) / 2};
+        ::ClientToScreen(current.Paper()->Handle(), &marker);
+        const std::string file = dpi == 96 ? "print-window.png" : "print-window-144dpi.png";
+        EXPECT_TRUE(ui::testing::ScreenShows(
+            Form4().Handle(), file.c_str(),
+            [&](const ui::testing::Screenshot& shot) {
+                const RECT window = ui::testing::WindowRect(Form4().Handle());
+                return ui::testing::AllOf(
+                    {ui::testing::HasActiveTitleBand(shot, Form4()),
+                     shot.HasColourAt({marker.x - window.left, marker.y - window.top},
+                                      RGB(0, 0, 255))});
+            }))
+            << dpi << " DPI";
+    }
 }
 
 }  // namespace
