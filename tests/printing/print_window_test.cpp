@@ -81,76 +81,56 @@ TEST_F(PrintWindowTest, ThePrintPictureFadesTheBirthdayWindowOutAndShowsThePrint
     EXPECT_EQ(Form4().Memo1().size(), 6u);
 }
 
-// Whether a dotted focus rectangle runs along a row of a window's client area from x on:
-// a pixel there differs from the colour the window has without it.
-bool DottedFrom(HWND window, int x, int y, COLORREF plain) {
-    for (int dx = 0; dx < 4; ++dx) {
-        if (ui::testing::ClientPixel(window, x + dx, y) != plain)
-            return true;
-    }
-    return false;
-}
-
-// Focus cues once the keyboard is used: along the strip's edge, and inside the page area of
-// the preview's paper (which covers most of the preview). A mouse user sees neither.
+// Focus cues once the keyboard is used, none before: on the strip's edge, in the paper's page.
 TEST_F(PrintWindowTest, ThePreviewAndTheStripShowTheFocusOnlyOnceTheKeyboardIsUsed) {
     Start(People(3));
     ShowBirthdays();
     Form4().Show();
-    TThumbnailStrip& strip = Form4().ThumbnailStrip1();
-    TPaperSheet& paper = Preview().Paper();
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE), white = RGB(255, 255, 255);
-    const auto paperCue = [&] {
-        const RECT page = paper.GetPageRect();
-        const int inset = paper.Scaled(2);
-        return DottedFrom(paper.Handle(), page.left + inset, page.top + inset, white);
+    HWND strip = Form4().ThumbnailStrip1().Handle(), paper = Preview().Paper().Handle();
+    const int inPage = Preview().Paper().GetPageRect().left + Preview().Paper().Scaled(2);
+    const auto dotted = [](HWND window, int at, COLORREF plain) {  // a dot: the first or next
+        return ui::testing::ClientPixel(window, at, at) != plain ||
+               ui::testing::ClientPixel(window, at + 1, at) != plain;
     };
-    const auto stripCue = [&] { return DottedFrom(strip.Handle(), 0, 0, face); };
-    Preview().SetFocus();
-    EXPECT_FALSE(paperCue());
-    strip.SetFocus();
-    EXPECT_FALSE(stripCue());
-
-    ui::testing::PressShiftKey(strip.Handle(), VK_TAB);
-    ASSERT_TRUE(Preview().Focused());
-    EXPECT_TRUE(paperCue());
-    EXPECT_FALSE(stripCue());
-    ui::testing::PressKey(Preview().Handle(), VK_TAB);
-    ASSERT_TRUE(strip.Focused());
-    EXPECT_TRUE(stripCue());
-    EXPECT_FALSE(paperCue());
+    const auto cues = [&] {
+        return std::pair{dotted(paper, inPage, RGB(255, 255, 255)),
+                         dotted(strip, 0, ::GetSysColor(COLOR_BTNFACE))};
+    };
+    ::SetFocus(strip);
+    EXPECT_EQ(cues(), std::pair(false, false));
+    ui::testing::PressShiftKey(strip, VK_TAB);
+    EXPECT_EQ(cues(), std::pair(true, false));
+    ui::testing::PressKey(::GetFocus(), VK_TAB);
+    EXPECT_EQ(cues(), std::pair(false, true));
 }
 
-// For people to look at, and checked: build/windows/print-window.png, and at 150 %
-// print-window-144dpi.png.
-TEST_F(PrintWindowTest, ShowsThePagesWithTheCurrentPagesThumbnailFramedInBlue) {
-    for (const int dpi : {96, 144}) {
-        ui::App().SetDpiSource([dpi](HWND) { return dpi; });
-        Start(People(250));
-        ShowBirthdays();
-        Form4().Show();
-        TThumbnailStrip& strip = Form4().ThumbnailStrip1();
-        ASSERT_TRUE(ui::testing::PumpUntil([&] { return strip.CurrentThumbnail() != nullptr; }));
-        EXPECT_EQ(strip.ThumbnailCount(), 3);
-        const TThumbnail& current = *strip.CurrentThumbnail();
-        ASSERT_NE(current.Paper(), nullptr);
-        // Left of the page area of the current page's thumbnail: the marker's frame.
-        const RECT page = current.Paper()->GetPageRect();
-        POINT marker{page.left, (page.top + page.bottom) / 2};
-        ::ClientToScreen(current.Paper()->Handle(), &marker);
-        const std::string file = dpi == 96 ? "print-window.png" : "print-window-144dpi.png";
-        EXPECT_TRUE(ui::testing::ScreenShows(
-            Form4().Handle(), file.c_str(),
-            [&](const ui::testing::Screenshot& shot) {
-                const RECT window = ui::testing::WindowRect(Form4().Handle());
-                return ui::testing::AllOf(
-                    {ui::testing::HasActiveTitleBand(shot, Form4()),
-                     shot.HasColourAt({marker.x - window.left, marker.y - window.top},
-                                      RGB(0, 0, 255))});
-            }))
-            << dpi << " DPI";
-    }
+// For people to look at, and checked: build/windows/print-window.png (-144dpi at 150 %).
+class PrintWindowScreenshot : public PrintWindowTest, public ::testing::WithParamInterface<int> {};
+TEST_P(PrintWindowScreenshot, ShowsThePagesWithTheCurrentPagesThumbnailFramedInBlue) {
+    ui::App().SetDpiSource([dpi = GetParam()](HWND) { return dpi; });
+    Start(People(250));
+    ShowBirthdays();
+    Form4().Show();
+    TThumbnailStrip& strip = Form4().ThumbnailStrip1();
+    ASSERT_TRUE(ui::testing::PumpUntil([&] { return strip.CurrentThumbnail() != nullptr; }));
+    EXPECT_EQ(strip.ThumbnailCount(), 3);
+    const TThumbnail& current = *strip.CurrentThumbnail();
+    ASSERT_NE(current.Paper(), nullptr);
+    // Left of the page area of the current page's thumbnail: the marker's frame.
+    const RECT page = current.Paper()->GetPageRect();
+    POINT marker{page.left, (page.top + page.bottom) / 2};
+    ::ClientToScreen(current.Paper()->Handle(), &marker);
+    EXPECT_TRUE(ui::testing::ScreenShows(
+        Form4().Handle(), GetParam() == 96 ? "print-window.png" : "print-window-144dpi.png",
+        [&](const ui::testing::Screenshot& shot) {
+            const RECT window = ui::testing::WindowRect(Form4().Handle());
+            return ui::testing::AllOf(
+                {ui::testing::HasActiveTitleBand(shot, Form4()),
+                 shot.HasColourAt({marker.x - window.left, marker.y - window.top},
+                                  RGB(0, 0, 255))});
+        }));
 }
+INSTANTIATE_TEST_SUITE_P(At96And144Dpi, PrintWindowScreenshot, ::testing::Values(96, 144));
 
 }  // namespace
 }  // namespace natalo

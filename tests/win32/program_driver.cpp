@@ -3,8 +3,10 @@
 #include "win32/temp_folder.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 namespace natalo::testing {
 
@@ -54,42 +56,32 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 
 namespace {
 
-void WriteLogPixels(HKEY root, const char* key, std::optional<DWORD> value) {
-    HKEY opened = nullptr;
-    if (::RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
-        ERROR_SUCCESS)
-        return;
-    const UniqueRegistryKey owned(opened);
-    if (value) {
-        ::RegSetValueExA(opened, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value),
-                         sizeof *value);
-    } else {
-        ::RegDeleteValueA(opened, "LogPixels");
-    }
-}
-
-std::optional<DWORD> ReadLogPixels(HKEY root, const char* key) {
-    DWORD value = 0, size = sizeof value, type = 0;
-    if (::RegGetValueA(root, key, "LogPixels", RRF_RT_REG_DWORD, &type, &value, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return value;
+// Where Wine reads the display's DPI when a process starts; a missing value is deleted.
+const std::pair<HKEY, const char*> kLogPixels[] = {{HKEY_CURRENT_USER, "Control Panel\\Desktop"},
+                                                   {HKEY_CURRENT_CONFIG, "Software\\Fonts"}};
+void SetLogPixels(std::size_t which, std::optional<DWORD> dpi) {
+    const auto [root, key] = kLogPixels[which];
+    if (dpi)
+        ::RegSetKeyValueA(root, key, "LogPixels", REG_DWORD, &*dpi, sizeof *dpi);
+    else
+        ::RegDeleteKeyValueA(root, key, "LogPixels");
 }
 
 }  // namespace
 
-DisplayDpiForNewPrograms::DisplayDpiForNewPrograms(DWORD dpi)
-    : settings_{{HKEY_CURRENT_USER, "Control Panel\\Desktop", {}},
-                {HKEY_CURRENT_CONFIG, "Software\\Fonts", {}}} {
-    for (Setting& setting : settings_) {
-        setting.before = ReadLogPixels(setting.root, setting.key);
-        WriteLogPixels(setting.root, setting.key, dpi);
+DisplayDpiForNewPrograms::DisplayDpiForNewPrograms(DWORD dpi) {
+    for (std::size_t i = 0; i < std::size(kLogPixels); ++i) {
+        DWORD value = 0, size = sizeof value;
+        if (::RegGetValueA(kLogPixels[i].first, kLogPixels[i].second, "LogPixels", RRF_RT_REG_DWORD,
+                           nullptr, &value, &size) == ERROR_SUCCESS)
+            before_[i] = value;
+        SetLogPixels(i, dpi);
     }
 }
 
 DisplayDpiForNewPrograms::~DisplayDpiForNewPrograms() {
-    for (const Setting& setting : settings_)
-        WriteLogPixels(setting.root, setting.key, setting.before);
+    for (std::size_t i = 0; i < std::size(kLogPixels); ++i)
+        SetLogPixels(i, before_[i]);
 }
 
 std::string BuiltProgramPath() {

@@ -58,23 +58,15 @@ class RunningProgram {
     DWORD processId_ = 0;
 };
 
-// The display's DPI for the programs started while it lives: LogPixels of the desktop and
-// of the current fonts configuration, which Wine reads when a process starts. The values
-// the prefix had are put back at the end.
+// The display's DPI for the programs started while it lives, as Wine reads it when a
+// process starts (LogPixels); the prefix's own values are put back at the end.
 class DisplayDpiForNewPrograms {
   public:
     explicit DisplayDpiForNewPrograms(DWORD dpi);
     ~DisplayDpiForNewPrograms();
-    DisplayDpiForNewPrograms(const DisplayDpiForNewPrograms&) = delete;
-    DisplayDpiForNewPrograms& operator=(const DisplayDpiForNewPrograms&) = delete;
 
   private:
-    struct Setting {
-        HKEY root;
-        const char* key;
-        std::optional<DWORD> before;
-    };
-    std::vector<Setting> settings_;
+    std::optional<DWORD> before_[2];
 };
 
 // natalo's main window and birthday windows wear the same caption; the main window is the
