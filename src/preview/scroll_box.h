@@ -3,9 +3,9 @@
 // area. Each direction has a position (how far the content is scrolled), a range (the
 // content's extent from its start plus the margin after it, recomputed from the content),
 // an increment (one line's step), a margin and a Visible flag (whether its bar may show at
-// all). Changing a position moves the child windows with the content. A scroll box is a
-// tab stop; while it has the focus and its form shows focus cues, a focus rectangle runs
-// along its client area's edge.
+// all). Changing a position moves the child windows with the content. While the box has
+// the focus and its form shows focus cues, a focus rectangle runs along its client area's
+// edge.
 #pragma once
 
 #include <windows.h>
