@@ -3,8 +3,10 @@
 #include "win32/temp_folder.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 namespace natalo::testing {
 
@@ -73,6 +75,36 @@ bool RunXdotool(const std::string& arguments) {
         [&] { return ::GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
     ::DeleteFileA(markerPath.c_str());
     return finished;
+}
+
+namespace {
+
+// Where Wine reads the display's DPI when a process starts; a missing value is deleted.
+const std::pair<HKEY, const char*> kLogPixels[] = {{HKEY_CURRENT_USER, "Control Panel\\Desktop"},
+                                                   {HKEY_CURRENT_CONFIG, "Software\\Fonts"}};
+void SetLogPixels(std::size_t which, std::optional<DWORD> dpi) {
+    const auto [root, key] = kLogPixels[which];
+    if (dpi)
+        ::RegSetKeyValueA(root, key, "LogPixels", REG_DWORD, &*dpi, sizeof *dpi);
+    else
+        ::RegDeleteKeyValueA(root, key, "LogPixels");
+}
+
+}  // namespace
+
+DisplayDpiForNewPrograms::DisplayDpiForNewPrograms(DWORD dpi) {
+    for (std::size_t i = 0; i < std::size(kLogPixels); ++i) {
+        DWORD value = 0, size = sizeof value;
+        if (::RegGetValueA(kLogPixels[i].first, kLogPixels[i].second, "LogPixels", RRF_RT_REG_DWORD,
+                           nullptr, &value, &size) == ERROR_SUCCESS)
+            before_[i] = value;
+        SetLogPixels(i, dpi);
+    }
+}
+
+DisplayDpiForNewPrograms::~DisplayDpiForNewPrograms() {
+    for (std::size_t i = 0; i < std::size(kLogPixels); ++i)
+        SetLogPixels(i, before_[i]);
 }
 
 std::string BuiltProgramPath() {

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,17 @@ class RunningProgram {
   private:
     UniqueKernelHandle process_;
     DWORD processId_ = 0;
+};
+
+// The display's DPI for the programs started while it lives, as Wine reads it when a
+// process starts (LogPixels); the prefix's own values are put back at the end.
+class DisplayDpiForNewPrograms {
+  public:
+    explicit DisplayDpiForNewPrograms(DWORD dpi);
+    ~DisplayDpiForNewPrograms();
+
+  private:
+    std::optional<DWORD> before_[2];
 };
 
 // natalo's main window and birthday windows wear the same caption; the main window is the
