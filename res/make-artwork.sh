@@ -17,15 +17,24 @@ $convert -size 256x256 xc:none \
     -fill '#ffb300' -draw 'ellipse 128,38 13,22 0,360' \
     -fill '#fff3c4' -draw 'ellipse 128,44 5,10 0,360' \
     program-256.png
-$convert program-256.png -define icon:auto-resize=48,32,16 natalo.ico
+$convert program-256.png -define icon:auto-resize=64,48,32,24,16 natalo.ico
 rm -f program-256.png
 
 font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 serif=/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf
 
+# The pictures are drawn for 96 DPI and again twice as large (the "-2x" files), which the
+# program scales down for the higher DPIs.
+scaled() {  # scale: the drawing transform for the -draw primitives
+    [ "$1" -gt 1 ] && echo "-affine $1,0,0,$1,0,0" || true
+}
+
 # Birthday window's decorative picture (153 x 297): balloons rising over a present on a
 # soft evening sky, with a little confetti.
-$convert -size 153x297 gradient:'#7fb2e5'-'#f3e6f5' \
+birthday_picture() {  # scale output
+    local s=$1
+    # shellcheck disable=SC2046
+    $convert -size $((153 * s))x$((297 * s)) gradient:'#7fb2e5'-'#f3e6f5' $(scaled "$s") \
     -fill '#ffffff' -draw 'circle 25,40 27,40' -draw 'circle 120,22 122,22' \
     -draw 'circle 140,90 141,90' -draw 'circle 12,120 13,120' \
     -stroke '#5a6b80' -strokewidth 1 -fill none \
@@ -46,25 +55,43 @@ $convert -size 153x297 gradient:'#7fb2e5'-'#f3e6f5' \
     -fill '#e0457b' -draw 'rectangle 14,150 19,155' -draw 'rectangle 134,170 139,175' \
     -fill '#2f6fb5' -draw 'rectangle 22,250 26,254' -draw 'rectangle 132,246 136,250' \
     -fill '#ffb300' -draw 'rectangle 8,200 12,204' -draw 'rectangle 138,214 142,218' \
-    -quality 92 birthday-picture.jpg
+    -quality 92 "$2"
+}
+birthday_picture 1 birthday-picture.jpg
+birthday_picture 2 birthday-picture-2x.jpg
 
 # About box logo (201 x 73): the cake of the program icon beside the program's name.
-$convert -size 201x73 gradient:'#ffffff'-'#e6eef8' \
+logo() {  # scale output
+    local s=$1
+    # shellcheck disable=SC2046
+    $convert -size $((201 * s))x$((73 * s)) gradient:'#ffffff'-'#e6eef8' $(scaled "$s") \
     -fill '#2f6fb5' -draw 'roundrectangle 6,8 62,64 12,12' \
     -fill '#f7c6d9' -draw 'roundrectangle 14,38 54,58 5,5' \
     -fill '#ffffff' -draw 'roundrectangle 13,34 55,42 4,4' \
     -fill '#e0457b' -draw 'rectangle 14,50 54,53' \
     -fill '#ffe9a8' -draw 'rectangle 32,22 36,34' \
     -fill '#ffb300' -draw 'ellipse 34,17 3,5 0,360' \
-    -font $serif -pointsize 30 -fill '#1e4e8e' -annotate +72+40 'Natalo' \
-    -font $font -pointsize 10 -fill '#e0457b' -annotate +74+58 'The Birthday Manager' \
-    -quality 92 natalo-logo.jpg
+    -font $serif -pointsize $((30 * s)) -fill '#1e4e8e' -annotate +$((72 * s))+$((40 * s)) 'Natalo' \
+    -font $font -pointsize $((10 * s)) -fill '#e0457b' \
+    -annotate +$((74 * s))+$((58 * s)) 'The Birthday Manager' \
+    -quality 92 "$2"
+}
+logo 1 natalo-logo.jpg
+logo 2 natalo-logo-2x.jpg
 
-# Picture-button icons: drawn at 64 pixels and scaled down, so edges come out smooth.
+# Picture-button icons: drawn at 64 pixels and scaled down, so edges come out smooth. Each
+# has the size the windows draw it at 96 DPI and the larger ones up to 64 pixels, so that
+# every display scale takes an image of its own size or scales a larger one down.
 icon() {  # name size draw-arguments...
-    local name=$1 size=$2
+    local name=$1 size=$2 images=() each
     shift 2
-    $convert -size 64x64 xc:none "$@" -resize ${size}x${size} -define icon:auto-resize=$size "$name.ico"
+    for each in 16 24 32 48 64; do
+        [ "$each" -lt "$size" ] && continue
+        $convert -size 64x64 xc:none "$@" -resize ${each}x${each} "$name-$each.miff"
+        images+=("$name-$each.miff")
+    done
+    $convert "${images[@]}" "$name.ico"
+    rm -f "${images[@]}"
 }
 # Print: a printer with a sheet coming out.
 icon button-print 32 \

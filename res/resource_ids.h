@@ -13,9 +13,12 @@
 #define IDI_BROWSER_FORWARD 116
 #define IDI_BROWSER_STOP 117
 
-// JPEG pictures (RCDATA): the birthday window's decoration and the About box logo.
+// JPEG pictures (RCDATA): the birthday window's decoration and the About box logo, each
+// drawn for 96 DPI and twice as large for the higher DPIs.
 #define IDR_BIRTHDAY_PICTURE 200
 #define IDR_NATALO_LOGO 201
+#define IDR_BIRTHDAY_PICTURE_2X 202
+#define IDR_NATALO_LOGO_2X 203
 
 // The print preview's hand cursors are named resources, "CURSOR_HAND" (open hand) and
 // "CURSOR_GRAB" (grabbing hand); never define these two names here, or the resource

@@ -256,7 +256,7 @@ void TInput::KeepCityAfterZip() {
     constexpr std::size_t kZip = 3, kCity = 4;
     const ui::Bounds zip = details_[kZip]->GetBounds();
     ui::Bounds city = details_[kCity]->GetBounds();
-    city.left = std::max(kDetails[kCity].left, zip.left + zip.width + 4);
+    city.left = std::max(Scaled(kDetails[kCity].left), zip.left + zip.width + Scaled(4));
     details_[kCity]->SetBounds(city);
 }
 

@@ -109,6 +109,8 @@ class TInput : public ui::Form, private AddressBookView {
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The city keeps clear of a long postal code at the new DPI too.
+    void DpiChanged() override { KeepCityAfterZip(); }
 
   private:
     void FormCreate();

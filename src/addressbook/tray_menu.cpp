@@ -5,6 +5,7 @@
 #include "platform/win32_environment.h"
 #include "trayicon/simple_timer_handler.h"
 #include "ui/application.h"
+#include "ui/display_dpi.h"
 #include "ui/message_dialog.h"
 
 namespace natalo {
@@ -24,7 +25,8 @@ MainWindowTray::MainWindowTray(TInput& window)
     menu_.AddSeparator();
     closeItem_ = menu_.AddItem("&Close", [this] { CloseClick(); });
 
-    trayIcon_.SetIcon(ui::ProgramIcon(16));
+    // The notification area shows small icons at the session's DPI.
+    trayIcon_.SetIcon(ui::ProgramIcon(ui::SystemMetricForDpi(SM_CXSMICON, ui::SystemDpi())));
     trayIcon_.SetPopupMenu(&menu_);
     trayIcon_.SetMinimizeToTray(true);
     trayIcon_.OnClick = [this] { window_.ShowBirthdays(); };

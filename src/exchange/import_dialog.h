@@ -53,6 +53,8 @@ class TfrmImport : public ui::Form {
   protected:
     // Closing, by any way, rebuilds the main window's list from the data file.
     void OnClose(ui::CloseAction& action) override;
+    // Escape is "Cancel".
+    void EscapePressed() override { CancelClick(); }
 
   private:
     class LongWork;

@@ -5,14 +5,11 @@
 #include <cstdint>
 #include <span>
 
+#include "platform/mul_div.h"
+
 namespace natalo {
 
 enum TUnits { mmPixel, mmLoMetric, mmHiMetric, mmLoEnglish, mmHiEnglish, mmTWIPS, mmPoints };
-
-// Number × numerator / denominator taken at 64 bits and rounded to the nearest integer,
-// halves away from zero; -1 for a zero denominator or a result beyond 32 bits, as
-// Windows' MulDiv.
-int RoundedMulDiv(int number, int numerator, int denominator);
 
 // Converts a length between units. `dpi` is the pixels per inch of the device meant by
 // mmPixel; `screenDpi` those of the screen, used for mmPixel to mmPixel (screen pixels to

@@ -12,6 +12,7 @@ ui::FormOptions PrintWindowOptions() {
     options.caption = "  Natalo - The Birthday Manager";
     options.clientWidth = 517;
     options.clientHeight = 606;
+    options.closeOnEscape = true;
     options.borderIcons = {.systemMenu = true, .minimize = false, .maximize = false, .close = true};
     options.placement = ui::Placement::CenterOnFirstShow;
     return options;

@@ -10,11 +10,14 @@
 namespace natalo {
 namespace {
 
+constexpr int kClientWidth = 269;
+
 ui::FormOptions AboutOptions() {
     ui::FormOptions options;
     options.caption = "About";
-    options.clientWidth = 269;
+    options.clientWidth = kClientWidth;
     options.clientHeight = 271;
+    options.closeOnEscape = true;
     options.placement = ui::Placement::CenterOnEveryShow;
     options.frame.borderColour = RGB(127, 127, 127);
     options.frame.borderWidth = 1;
@@ -26,6 +29,7 @@ constexpr int kLogoLeft = 44;
 constexpr int kLogoTop = 56;
 constexpr int kFirstAddressTop = 136;
 constexpr int kAddressLineStep = 16;  // five lines from y 136 to y 200
+constexpr Artwork kLogo{IDR_NATALO_LOGO, IDR_NATALO_LOGO_2X};
 
 // "http://www.natalo.example/" shows as "www.natalo.example".
 std::string ShownAddress(std::string_view url) {
@@ -42,7 +46,7 @@ std::string ShownAddress(std::string_view url) {
 TAbout::TAbout(Shell& shell)
     : Form(AboutOptions()),
       shell_(shell),
-      logo_(LoadJpegResource(IDR_NATALO_LOGO)),
+      logo_(LoadArtwork(kLogo, Dpi())),
       webSite_(*this, {103, 224, 0, 0}, ShownAddress(kMakerWebSite)),
       greetingSite_(*this, {100, 240, 0, 0}, ShownAddress(kGreetingServiceWebSite)) {
     FormCreate();
@@ -56,10 +60,7 @@ void TAbout::FormCreate() {
         line->SetShowAccelChar(false);
         if (i == 0)
             line->SetFont(ui::FontSpec::Points("MS Sans Serif", 8).Bold());
-        // Centred under the logo.
-        ui::Bounds bounds = line->GetBounds();
-        bounds.left = (269 - bounds.width) / 2;
-        line->SetBounds(bounds);
+        line->CentreBetween(0, kClientWidth);  // under the logo
         // The address is part of the free area: a click on it closes the box too.
         line->OnClick([this] { Close(); });
         addressLines_[i] = std::move(line);
@@ -71,7 +72,11 @@ void TAbout::FormCreate() {
 }
 
 void TAbout::Paint(HDC dc) {
-    DrawBitmap(dc, logo_.get(), kLogoLeft, kLogoTop);
+    DrawBitmap(dc, logo_.get(), Scaled(kLogoLeft), Scaled(kLogoTop));
+}
+
+void TAbout::DpiChanged() {
+    logo_ = LoadArtwork(kLogo, Dpi());
 }
 
 LRESULT TAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -26,6 +26,7 @@ class TAbout : public ui::Form {
 
   protected:
     void Paint(HDC dc) override;
+    void DpiChanged() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:

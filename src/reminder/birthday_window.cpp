@@ -29,6 +29,7 @@ constexpr int kPictureLeft = 0;
 constexpr int kPictureTop = 32;
 constexpr int kEnlargeSteps = 26;  // 380 + 3 * i for i = 0 .. 25
 constexpr BYTE kOpacity = 240;
+constexpr Artwork kPicture{IDR_BIRTHDAY_PICTURE, IDR_BIRTHDAY_PICTURE_2X};
 
 ui::FormOptions BirthdayWindowOptions() {
     ui::FormOptions options;
@@ -56,7 +57,7 @@ TfrmDisp::TfrmDisp(BirthdayWindows& family)
     : Form(BirthdayWindowOptions()),
       family_(family),
       input_(family.Input()),
-      picture_(LoadJpegResource(IDR_BIRTHDAY_PICTURE)),
+      picture_(LoadArtwork(kPicture, Dpi())),
       label3_(*this, {9, 333, 84, 13}, "Recent Birthdays:"),
       image4_(*this, {252, 509, 33, 33}),
       image2_(*this, {289, 511, 33, 33}),
@@ -86,7 +87,8 @@ void TfrmDisp::FormCreate() {
         {image6_, IDI_BUTTON_SHRINK, 16, "make window smaller", &TfrmDisp::Image6Click},
     };
     for (const PictureSpec& picture : pictures) {
-        picture.button.SetIcon(ResourceIcon(picture.icon, picture.size));
+        picture.button.SetIcon(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(picture.icon),
+                               picture.size);
         picture.button.SetHint(picture.hint);
         picture.button.OnClick([this, click = picture.click] { (this->*click)(); });
     }
@@ -95,6 +97,9 @@ void TfrmDisp::FormCreate() {
     urlLabel1_.SetHoverColour(RGB(255, 0, 0));
     urlLabel1_.SetShowAccelChar(false);
     urlLabel1_.OnClick([this] { input_.Env().shell.Open(std::string(kMakerWebSite)); });
+    // The shrink picture lies beyond the client area until the window is enlarged: Tab
+    // must not reach it before.
+    image6_.SetVisible(false);
 
     SetTransparentForm(Handle(), kOpacity);
     const Environment& environment = input_.Env();
@@ -135,24 +140,37 @@ void TfrmDisp::BuildSchedule() {
     actions.openGreeting = [this](int index) { OpenWebBrowserAutomat(index); };
     actions.openMail = [this](const std::string& url) { input_.Env().shell.Open(url); };
     labels_->Build(*this, schedule, actions);
+    // Reading order: the coming column's links, then the pictures and the notice below.
+    std::vector<ui::Control*> order = labels_->Commands();
+    order.insert(order.end(), {&image5_, &image4_, &image2_, &image3_, &image6_, &urlLabel1_});
+    SetTabOrder(order);
+}
+
+void TfrmDisp::EscapePressed() {
+    Button1Click();
 }
 
 void TfrmDisp::Paint(HDC dc) {
     const RECT client = ClientRect();
-    const RECT band{0, 0, client.right, kTitleBandHeight};
+    const int bandHeight = Scaled(kTitleBandHeight);
+    const RECT band{0, 0, client.right, bandHeight};
     ui::FillVerticalGradient(dc, band, kBandTop, kBandBottom);
-    constexpr int kIconSize = 16;
-    constexpr int kIconLeft = 8;
-    ::DrawIconEx(dc, kIconLeft, (kTitleBandHeight - kIconSize) / 2, ui::ProgramIcon(kIconSize),
-                 kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
-    RECT text{kIconLeft + kIconSize + 4, 0, client.right - 6, kTitleBandHeight};
+    const int iconSize = Scaled(16);
+    const int iconLeft = Scaled(8);
+    ::DrawIconEx(dc, iconLeft, (bandHeight - iconSize) / 2, ui::ProgramIcon(iconSize), iconSize,
+                 iconSize, 0, nullptr, DI_NORMAL);
+    RECT text{iconLeft + iconSize + Scaled(4), 0, client.right - Scaled(6), bandHeight};
     const std::string caption = FrameCaption();
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, RGB(255, 255, 255));
-    SelectedObject font(dc, ui::CachedFont(ui::FontSpec::Pixels("Tahoma", 13).Bold()));
+    SelectedObject font(dc, ui::CachedFont(ui::FontSpec::Pixels("Tahoma", 13).Bold(), Dpi()));
     ::DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-    DrawBitmap(dc, picture_.get(), kPictureLeft, kPictureTop);
+    DrawBitmap(dc, picture_.get(), Scaled(kPictureLeft), Scaled(kPictureTop));
+}
+
+void TfrmDisp::DpiChanged() {
+    picture_ = LoadArtwork(kPicture, Dpi());
 }
 
 LRESULT TfrmDisp::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -161,7 +179,7 @@ LRESULT TfrmDisp::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // The title band drawn in the client area moves the window like a title bar.
         POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         ::ScreenToClient(Handle(), &point);
-        if (point.y < kTitleBandHeight)
+        if (point.y < Scaled(kTitleBandHeight))
             return HTCAPTION;
     }
     return result;
@@ -205,10 +223,13 @@ void TfrmDisp::Image5Click() {
     TfrmDisp& latest = Latest();
     for (int i = 0; i < kEnlargeSteps; ++i)
         latest.SetOuterWidth(kNormalWidth + 3 * i);
+    latest.image6_.SetVisible(true);
 }
 
 void TfrmDisp::Image6Click() {
-    Latest().SetOuterWidth(kNormalWidth);
+    TfrmDisp& latest = Latest();
+    latest.SetOuterWidth(kNormalWidth);
+    latest.image6_.SetVisible(false);
 }
 
 void TfrmDisp::OpenWebBrowser(int linkIndex) {

@@ -65,6 +65,9 @@ class TfrmDisp : public ui::Form {
   protected:
     void FormShow() override;
     void Paint(HDC dc) override;
+    void DpiChanged() override;
+    // Escape closes the window as the close picture does.
+    void EscapePressed() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:

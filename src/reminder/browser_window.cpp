@@ -1,7 +1,6 @@
 // TForm3, the web browser window.
 #include "reminder/browser_window.h"
 
-#include "reminder/resource_pictures.h"
 #include "resource_ids.h"
 
 namespace natalo {
@@ -12,6 +11,7 @@ ui::FormOptions BrowserWindowOptions() {
     options.caption = "  Natalo - The Birthday Manager";
     options.clientWidth = 583;
     options.clientHeight = 485;
+    options.closeOnEscape = true;
     options.borderIcons = {.systemMenu = true, .minimize = false, .maximize = false, .close = true};
     options.alwaysOnTop = true;
     options.placement = ui::Placement::CenterOnEveryShow;
@@ -38,14 +38,15 @@ TForm3::TForm3(Shell& shell)
 }
 
 void TForm3::FormCreate() {
-    back_.SetIcon(ResourceIcon(IDI_BROWSER_BACK, kIconSize));
+    HINSTANCE module = ::GetModuleHandleA(nullptr);
+    back_.SetIcon(module, MAKEINTRESOURCEA(IDI_BROWSER_BACK), kIconSize);
     back_.SetHint("Back");
     back_.OnClick([this] { BackClick(); });
-    forward_.SetIcon(ResourceIcon(IDI_BROWSER_FORWARD, kIconSize));
+    forward_.SetIcon(module, MAKEINTRESOURCEA(IDI_BROWSER_FORWARD), kIconSize);
     forward_.SetHint("Forward");
     forward_.OnClick([this] { ForwardClick(); });
     for (ui::PictureButton* cancel : {&cancel1_, &cancel2_}) {
-        cancel->SetIcon(ResourceIcon(IDI_BROWSER_STOP, kIconSize));
+        cancel->SetIcon(module, MAKEINTRESOURCEA(IDI_BROWSER_STOP), kIconSize);
         cancel->SetHint("Cancel");
         cancel->OnClick([this] { CancelClick(); });
     }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/com_ref.h"
+#include "ui/dpi_scale.h"
 
 namespace natalo {
 namespace {
@@ -25,7 +26,17 @@ ResourceBytes FindRawResource(int id) {
     return {::LockResource(loaded), ::SizeofResource(module, found)};
 }
 
-UniqueBitmap DecodeWithWic(const ResourceBytes& bytes) {
+// WICBitmapInterpolationModeHighQualityCubic is newer than the headers for Windows 7 and
+// than Windows 7 itself; Fant is the best scaler before it.
+constexpr auto kHighQualityCubic = static_cast<WICBitmapInterpolationMode>(4);
+
+// A layout size of the picture drawn twice as large: what it comes to at `dpi`.
+SIZE TargetSize(UINT width, UINT height, int twice, int dpi) {
+    return {ui::ScaleToDpi(static_cast<int>(width) / twice, dpi),
+            ui::ScaleToDpi(static_cast<int>(height) / twice, dpi)};
+}
+
+UniqueBitmap DecodeWithWic(const ResourceBytes& bytes, int twice, int dpi) {
     ComRef<IWICImagingFactory> factory;
     if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                   IID_IWICImagingFactory, factory.outVoid()))) {
@@ -53,6 +64,21 @@ UniqueBitmap DecodeWithWic(const ResourceBytes& bytes) {
         height > 4096) {
         return {};
     }
+    ComRef<IWICBitmapScaler> scaler;
+    IWICBitmapSource* source = converter.get();
+    if (const SIZE target = TargetSize(width, height, twice, dpi);
+        target.cx > 0 && target.cy > 0 &&
+        (target.cx != static_cast<LONG>(width) || target.cy != static_cast<LONG>(height))) {
+        const auto w = static_cast<UINT>(target.cx), h = static_cast<UINT>(target.cy);
+        if (FAILED(factory->CreateBitmapScaler(scaler.out())) ||
+            (FAILED(scaler->Initialize(converter.get(), w, h, kHighQualityCubic)) &&
+             FAILED(scaler->Initialize(converter.get(), w, h, WICBitmapInterpolationModeFant)))) {
+            return {};
+        }
+        source = scaler.get();
+        width = w;
+        height = h;
+    }
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = static_cast<LONG>(width);
@@ -65,24 +91,30 @@ UniqueBitmap DecodeWithWic(const ResourceBytes& bytes) {
     if (!bitmap || !bits)
         return {};
     const UINT stride = width * 4;
-    if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits))))
+    if (FAILED(source->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits))))
         return {};
     return bitmap;
 }
 
 }  // namespace
 
-HICON ResourceIcon(int id, int size) {
-    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                           IMAGE_ICON, size, size, LR_SHARED));
-}
-
-UniqueBitmap LoadJpegResource(int id) {
-    const ResourceBytes bytes = FindRawResource(id);
+UniqueBitmap LoadArtwork(const Artwork& artwork, int dpi) {
+    // At 96 DPI the picture drawn for it, as it is; above, the one drawn twice as large,
+    // scaled down.
+    ResourceBytes bytes;
+    int twice = 1;
+    if (dpi != ui::kLayoutDpi) {
+        bytes = FindRawResource(artwork.twiceSizeId);
+        twice = 2;
+    }
+    if (!bytes.data || bytes.size == 0) {
+        bytes = FindRawResource(artwork.id);
+        twice = 1;
+    }
     if (!bytes.data || bytes.size == 0)
         return {};
     ComApartment com;
-    return DecodeWithWic(bytes);
+    return DecodeWithWic(bytes, twice, dpi);
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {

@@ -1,6 +1,6 @@
-// The program's own pictures, read from the resources of the running executable: icons
-// for the picture buttons and JPEG pictures decoded with the Windows Imaging Component.
-// A program without them (a test program) gets nothing, and the windows draw nothing.
+// The program's own artwork, read from the resources of the running executable: JPEG
+// pictures decoded with the Windows Imaging Component, at the size for a DPI. A program
+// without them (a test program) gets nothing, and the windows draw nothing.
 #pragma once
 
 #include <windows.h>
@@ -9,13 +9,16 @@
 
 namespace natalo {
 
-// The icon with this resource id at size x size pixels, or null when the executable has
-// none. Shared by the system: never destroy it.
-HICON ResourceIcon(int id, int size);
+// A picture stored twice as RCDATA: drawn for 96 DPI, and drawn twice as large for the
+// higher DPIs to be scaled down from (never up).
+struct Artwork {
+    int id;
+    int twiceSizeId;
+};
 
-// The JPEG picture stored as RCDATA under this id as a 32-bit top-down bitmap; empty when
-// the resource is missing or cannot be decoded.
-UniqueBitmap LoadJpegResource(int id);
+// The picture as a 32-bit top-down bitmap at the size for `dpi`; empty when the resource
+// is missing or cannot be decoded.
+UniqueBitmap LoadArtwork(const Artwork& artwork, int dpi);
 
 // The size of a bitmap (0 x 0 for none).
 SIZE BitmapSize(HBITMAP bitmap);

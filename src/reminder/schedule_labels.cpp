@@ -1,7 +1,5 @@
 #include "reminder/schedule_labels.h"
 
-#include <commctrl.h>
-
 namespace natalo {
 namespace {
 
@@ -22,20 +20,6 @@ ui::FontSpec RecentFont() {
 }
 ui::FontSpec LinkFont() {
     return ui::FontSpec::Points("Tahoma", 7);
-}
-
-// A disabled window gets no mouse input: its parent does. So the tooltip of a disabled
-// link is registered as an area of the form rather than as the link's own window.
-void SetAreaTooltip(ui::Form& form, const ui::Label& label, const std::string& text) {
-    const ui::Bounds bounds = label.GetBounds();
-    TTTOOLINFOA info{};
-    info.cbSize = sizeof info;
-    info.uFlags = TTF_SUBCLASS;
-    info.hwnd = form.Handle();
-    info.uId = static_cast<UINT_PTR>(label.Id());
-    info.rect = {bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
-    info.lpszText = const_cast<char*>(text.c_str());
-    ::SendMessageA(form.Tooltips().Handle(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 }  // namespace
@@ -69,7 +53,7 @@ ui::LinkLabel& ScheduleLabels::AddLink(ui::Form& form, const LinkLabel& link) {
     if (!link.enabled) {
         result.SetEnabled(false);
         if (!link.tooltip.empty())
-            SetAreaTooltip(form, result, TooltipLines(link.tooltip));
+            form.Tooltips().SetAreaTip(result.Handle(), TooltipLines(link.tooltip));
     } else if (!link.tooltip.empty()) {
         result.SetHint(TooltipLines(link.tooltip));
     }
@@ -104,6 +88,13 @@ void ScheduleLabels::AddLinkRow(ui::Form& form, const ComingEntry& entry,
         });
     }
     linkRows_.push_back(labels);
+}
+
+std::vector<ui::Control*> ScheduleLabels::Commands() const {
+    std::vector<ui::Control*> commands;
+    for (const LinkRowLabels& row : linkRows_)
+        commands.insert(commands.end(), {row.gift, row.mail, row.greeting});
+    return commands;
 }
 
 void ScheduleLabels::Build(ui::Form& form, const BirthdaySchedule& schedule,

@@ -37,6 +37,8 @@ class ScheduleLabels {
     const std::vector<ui::Label*>& Names() const { return names_; }
     const std::vector<LinkRowLabels>& LinkRows() const { return linkRows_; }
     const std::vector<ui::Label*>& RecentRows() const { return recentRows_; }
+    // The links of the coming column in reading order, row by row.
+    std::vector<ui::Control*> Commands() const;
 
   private:
     ui::Label& AddLabel(ui::Form& form, int left, int top, const std::string& text);

@@ -13,15 +13,16 @@ ui::FormOptions TellAFriendOptions() {
     options.caption = "Natalo";
     options.clientWidth = 268;
     options.clientHeight = 249;
+    options.closeOnEscape = true;
     options.placement = ui::Placement::CenterOnEveryShow;
     return options;
 }
 
 // Word-wrapped labels keep their width and take the height their text needs.
 void WrapAt(ui::Label& label, int width) {
-    ui::Bounds bounds = label.GetBounds();
+    ui::Bounds bounds = label.LayoutBounds();
     bounds.width = width;
-    label.SetBounds(bounds);
+    label.SetLayoutBounds(bounds);
     label.SetWordWrap(true);
 }
 

@@ -3,11 +3,35 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <map>
 #include <new>
 
+#include "platform/win32_handle.h"
+#include "ui/display_dpi.h"
 #include "ui/form.h"
 
 namespace natalo::ui {
+namespace {
+
+// Keys that move the focus or open a menu: once they are used, focus cues are shown.
+bool IsNavigationKey(const MSG& message) {
+    if (message.message == WM_SYSKEYDOWN)
+        return true;  // Alt, for the mnemonics and the menus
+    if (message.message != WM_KEYDOWN)
+        return false;
+    switch (message.wParam) {
+        case VK_TAB:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
 
 Application& App() {
     static Application application;
@@ -15,16 +39,26 @@ Application& App() {
 }
 
 HICON ProgramIcon(int size) {
-    HINSTANCE module = ::GetModuleHandleA(nullptr);
-    auto icon = static_cast<HICON>(
-        ::LoadImageA(module, MAKEINTRESOURCEA(kProgramIconId), IMAGE_ICON, size, size, LR_SHARED));
-    if (!icon) {
-        icon = static_cast<HICON>(
-            ::LoadImageA(nullptr, MAKEINTRESOURCEA(32512), IMAGE_ICON, size, size, LR_SHARED));
-    }
+    static std::map<int, UniqueIcon> icons;
+    if (auto found = icons.find(size); found != icons.end())
+        return found->second.get();
+    UniqueIcon icon(
+        LoadIconForSize(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramIconId), size));
     if (!icon)
-        icon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512));  // IDI_APPLICATION
-    return icon;
+        icon.reset(LoadIconForSize(nullptr, IDI_APPLICATION, size));
+    if (!icon)
+        return ::LoadIconA(nullptr, IDI_APPLICATION);  // shared by the system
+    return icons.emplace(size, std::move(icon)).first->second.get();
+}
+
+void Application::SetDpiSource(DpiSource source) {
+    dpiSource_ = std::move(source);
+}
+
+int Application::DpiOf(HWND window) const {
+    if (dpiSource_)
+        return dpiSource_(window);
+    return window ? SystemDpiOfWindow(window) : SystemDpi();
 }
 
 void Application::Initialize(HINSTANCE instance) {
@@ -75,6 +109,8 @@ void Application::Dispatch(MSG& message) {
         if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && message.hwnd) {
             Form* form = Form::FromAnyWindow(message.hwnd);
             if (form && form->Exists()) {
+                if (IsNavigationKey(message))
+                    form->KeyboardNavigationUsed();
                 if (form->PreTranslateMessage(message))
                     return;
                 if (form->Exists() && ::IsDialogMessageA(form->Handle(), &message))

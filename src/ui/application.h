@@ -15,8 +15,9 @@ class Form;
 
 // Resource id of the program icon in natalo.exe.
 constexpr int kProgramIconId = 100;
-// The program icon at the given size, or the system's application icon when the running
-// executable has none (as in the test programs). Shared; never destroy it.
+// The program icon at the given size in device pixels, or the system's application icon
+// when the running executable has none (as in the test programs). Kept for the process;
+// never destroy it.
 HICON ProgramIcon(int size = 16);
 
 class Application {
@@ -71,6 +72,13 @@ class Application {
         }
     }
 
+    // Where windows learn the DPI they are shown at (window -> DPI; a null window asks
+    // for the DPI a new window gets). By default the system tells; tests set a DPI of
+    // their own, so that no test depends on the display.
+    using DpiSource = std::function<int(HWND window)>;
+    void SetDpiSource(DpiSource source);
+    int DpiOf(HWND window) const;
+
     // True while a WaitCursor lives: the program's forms then show the wait cursor.
     bool Busy() const { return busy_ > 0; }
 
@@ -91,6 +99,7 @@ class Application {
     Form* mainForm_ = nullptr;
     std::vector<Form*> forms_;
     std::function<void(const std::string&)> exceptionSink_;
+    DpiSource dpiSource_;
     int busy_ = 0;
 };
 

@@ -17,19 +17,16 @@ int NextControlId() {
 
 Control::Control(Window& parent, const Bounds& bounds, const std::string& text,
                  const char* className, DWORD style, DWORD exStyle, Kind kind)
-    : id_(NextControlId()) {
+    : id_(NextControlId()), layout_(bounds) {
     style |= WS_CHILD | WS_VISIBLE;
+    const Bounds device = parent.Scaled(bounds);
     if (kind == Kind::Own) {
-        CreateOwn(className, exStyle, style, bounds, parent.Handle(),
+        CreateOwn(className, exStyle, style, device, parent.Handle(),
                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), text);
     } else {
-        CreateSubclassed(className, exStyle, style, bounds, parent.Handle(), id_, text);
+        CreateSubclassed(className, exStyle, style, device, parent.Handle(), id_, text);
     }
-    auto font = reinterpret_cast<HFONT>(::SendMessageA(parent.Handle(), WM_GETFONT, 0, 0));
-    if (!font) {
-        if (Form* form = Form::FromAnyWindow(parent.Handle()))
-            font = form->Font();
-    }
+    HFONT font = CachedFont(FontDescription(), Dpi());
     inheritedFont_ = font;
     if (font)
         ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -50,7 +47,49 @@ void Control::SetHint(const std::string& hint) {
 }
 
 void Control::SetFont(const FontSpec& font) {
-    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font)), TRUE);
+    font_ = font;
+    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font, Dpi())), TRUE);
+}
+
+FontSpec Control::FontDescription() const {
+    if (font_)
+        return *font_;
+    HWND parent = ::GetParent(Handle());
+    if (auto* control = dynamic_cast<Control*>(Window::FromHandle(parent)))
+        return control->FontDescription();
+    if (Form* form = Form::FromAnyWindow(parent))
+        return form->FontDescription();
+    return {};
+}
+
+void Control::SetLayoutBounds(const Bounds& layout) {
+    layout_ = layout;
+    Place();
+}
+
+void Control::SetDeviceBounds(const Bounds& device) {
+    placedByOwner_ = true;
+    if (Exists() && device != GetBounds())
+        SetBounds(device);
+}
+
+Bounds Control::DeviceBounds() const {
+    return placedByOwner_ ? GetBounds() : Scaled(layout_);
+}
+
+void Control::Place() {
+    if (!Exists())
+        return;
+    // Moving a window costs a trip to the window system: only a new place is set.
+    if (const Bounds device = DeviceBounds(); device != GetBounds())
+        SetBounds(device);
+}
+
+void Control::DpiChanged(int, int newDpi) {
+    ::SendMessageA(Handle(), WM_SETFONT,
+                   reinterpret_cast<WPARAM>(CachedFont(FontDescription(), newDpi)), FALSE);
+    Place();
+    Invalidate();
 }
 
 HFONT Control::Font() const {
@@ -69,6 +108,11 @@ bool Control::Focused() const {
     return Exists() && ::GetFocus() == Handle();
 }
 
+bool Control::ShowsFocusCue() const {
+    const Form* form = ParentForm();
+    return Focused() && form && form->ShowsFocusCues();
+}
+
 LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SYSCOMMAND:
@@ -80,11 +124,22 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
+        case WM_SETFOCUS:
+            // The form gives the focus back here after a modal window, also when this
+            // control was disabled meanwhile (the command that opened it did so).
+            if (Form* form = ParentForm())
+                form->ControlFocused(Handle());
+            break;
+        case WM_UPDATEUISTATE: {
+            // Focus cues appear or go with the keyboard's use: controls drawn here repaint.
+            const LRESULT result = DefaultHandling(message, wParam, lParam);
+            Invalidate();
+            return result;
+        }
         case WM_DESTROY:
-            if (!hint_.empty()) {
-                if (Form* form = ParentForm())
-                    form->ForgetHint(Handle());
-            }
+            // A hint, or a tip over the control's area while it is disabled.
+            if (Form* form = ParentForm())
+                form->ForgetHint(Handle());
             break;
         default:
             break;

@@ -69,6 +69,19 @@ Memo::Memo(Window& parent, const Bounds& bounds, const std::string& text, Scroll
            bool wordWrap)
     : EditBase(parent, bounds, text, MemoStyle(scrollBars, wordWrap)) {}
 
+LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETDLGCODE) {
+        const LRESULT code = EditBase::HandleMessage(message, wParam, lParam);
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        if (key && key->message == WM_KEYDOWN &&
+            (key->wParam == VK_TAB || key->wParam == VK_ESCAPE)) {
+            return code & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+        }
+        return code;
+    }
+    return EditBase::HandleMessage(message, wParam, lParam);
+}
+
 std::vector<std::string> Memo::Lines() const {
     std::vector<std::string> lines;
     std::string text = Text();

@@ -33,6 +33,9 @@ class Edit : public EditBase {
     Edit(Window& parent, const Bounds& bounds, const std::string& text = "");
 };
 
+// A multi-line edit. Tab and Escape belong to its window's keyboard navigation (to the
+// next control, and the window's Escape), not to the text: the lists it holds have no
+// use for tab characters.
 class Memo : public EditBase {
   public:
     enum class ScrollBars { None, Vertical, Horizontal, Both };
@@ -49,6 +52,9 @@ class Memo : public EditBase {
     void DeleteFront(std::string_view front);
     // Caret and view to the start of the text.
     void ScrollToStart();
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace natalo::ui

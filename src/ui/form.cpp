@@ -11,6 +11,21 @@ namespace {
 
 constexpr char kFormClass[] = "NataloForm";
 
+// Asks a form to open a menu strip item (posted: the menu runs a loop of its own).
+UINT OpenMenuStripItemMessage() {
+    static const UINT message = ::RegisterWindowMessageA("Natalo.OpenMenuStripItem");
+    return message;
+}
+// Newer than the headers the program is built against for Windows 7.
+constexpr UINT kDpiChanged = 0x02E0;
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+#ifdef WM_DPICHANGED
+static_assert(kDpiChanged == WM_DPICHANGED);
+#endif
+#ifdef WM_GETDPISCALEDSIZE
+static_assert(kGetDpiScaledSize == WM_GETDPISCALEDSIZE);
+#endif
+
 DWORD FormStyle(const FormOptions& options) {
     DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     if (options.borderIcons.systemMenu)
@@ -39,17 +54,34 @@ DWORD FormExStyle(const FormOptions& options) {
 Form::Form(FormOptions options)
     : frame_(options.frame, options.borderIcons, options.resizable),
       background_(options.background.value_or(::GetSysColor(COLOR_BTNFACE))),
-      font_(CachedFont(options.font)),
+      fontSpec_(options.font),
+      dpi_(App().DpiOf(nullptr)),
+      font_(CachedFont(fontSpec_, dpi_)),
+      clientSize_{options.clientWidth, options.clientHeight},
       placement_(options.placement),
+      closeOnEscape_(options.closeOnEscape),
       minimumSize_(options.minimumSize),
       owner_(options.owner) {
     RegisterOwnClass(kFormClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
-    RECT margins = frame_.Margins();
-    Bounds bounds{0, 0, options.clientWidth + margins.left + margins.right,
-                  options.clientHeight + margins.top + margins.bottom};
+    frame_.SetDpi(dpi_);
+    const SIZE outer = OuterSize(dpi_);
     App().AddForm(*this);
-    CreateOwn(kFormClass, FormExStyle(options), FormStyle(options), bounds, options.owner, nullptr,
-              options.caption);
+    CreateOwn(kFormClass, FormExStyle(options), FormStyle(options), {0, 0, outer.cx, outer.cy},
+              options.owner, nullptr, options.caption);
+    // The window may have come up on a display of another DPI than the one expected.
+    ApplyDpi(App().DpiOf(Handle()));
+    // No focus cues until the keyboard is used.
+    ::SendMessageA(Handle(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL),
+                   0);
+}
+
+void Form::KeyboardNavigationUsed() {
+    if (hideFocus_)
+        ::SendMessageA(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    // The system may keep the cues as they are (Wine does): the form follows its own rule.
+    if (hideFocus_) {
+        ::SendMessageA(Handle(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    }
 }
 
 Form::~Form() {
@@ -90,7 +122,18 @@ void Form::Show() {
     pendingState_ = WindowState::Normal;
     ::ShowWindow(Handle(), command);
     ::SetForegroundWindow(Handle());
+    FocusFirstCommand();
     ::UpdateWindow(Handle());
+}
+
+// A window shown from the tray, a timer or a menu takes the keyboard at its first command
+// (the activation does it too, but not when the window was active before it was shown).
+void Form::FocusFirstCommand() {
+    HWND focus = ::GetFocus();
+    if (::GetActiveWindow() != Handle() || (focus && ::IsChild(Handle(), focus)))
+        return;
+    if (HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE))
+        ::SetFocus(first);
 }
 
 void Form::Hide() {
@@ -227,15 +270,49 @@ void Form::SetWindowState(WindowState state) {
 
 void Form::SetOuterWidth(int width) {
     Bounds bounds = GetBounds();
-    ::SetWindowPos(Handle(), nullptr, 0, 0, width, bounds.height,
+    ::SetWindowPos(Handle(), nullptr, 0, 0, Scaled(width), bounds.height,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+SIZE Form::OuterSize(int dpi) const {
+    const RECT margins = frame_.MarginsAt(dpi);
+    return {ScaleToDpi(clientSize_.cx, dpi) + margins.left + margins.right,
+            ScaleToDpi(clientSize_.cy, dpi) + margins.top + margins.bottom};
+}
+
 void Form::SetClientSize(int width, int height) {
-    RECT margins = frame_.Margins();
-    ::SetWindowPos(Handle(), nullptr, 0, 0, width + margins.left + margins.right,
-                   height + margins.top + margins.bottom,
+    clientSize_ = {width, height};
+    const SIZE outer = OuterSize(dpi_);
+    ::SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Form::ApplyDpi(int dpi) {
+    if (dpi <= 0 || dpi == dpi_ || !Exists())
+        return;
+    const int oldDpi = dpi_;
+    dpi_ = dpi;
+    frame_.SetDpi(dpi);
+    font_ = CachedFont(fontSpec_, dpi);
+    // Parents come before their children, so a control nested in a group box is placed
+    // inside its box's new rectangle.
+    std::vector<Control*> controls;
+    ::EnumChildWindows(
+        Handle(),
+        [](HWND child, LPARAM found) {
+            if (auto* control = dynamic_cast<Control*>(Window::FromHandle(child)))
+                reinterpret_cast<std::vector<Control*>*>(found)->push_back(control);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&controls));
+    for (Control* control : controls)
+        control->DpiChanged(oldDpi, dpi);
+    if (tooltip_)
+        tooltip_->DpiChanged(dpi);
+    SetClientSize(clientSize_.cx, clientSize_.cy);
+    DpiChanged();
+    ::RedrawWindow(Handle(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::SetFrameCaption(std::string caption) {
@@ -250,11 +327,15 @@ void Form::SetBackground(COLORREF colour) {
 
 Tooltip& Form::Tooltips() {
     if (!tooltip_)
-        tooltip_ = std::make_unique<Tooltip>(Handle());
+        tooltip_ = std::make_unique<Tooltip>(Handle(), dpi_);
     return *tooltip_;
 }
 
 void Form::SetTabOrder(std::initializer_list<Control*> controls) {
+    SetTabOrder(std::vector<Control*>(controls));
+}
+
+void Form::SetTabOrder(const std::vector<Control*>& controls) {
     HWND previous = HWND_TOP;
     for (Control* control : controls) {
         ::SetWindowPos(control->Handle(), previous, 0, 0, 0, 0,
@@ -270,16 +351,29 @@ void Form::ForgetHint(HWND tool) {
 
 void Form::SetMenuStrip(std::vector<std::string> captions,
                         std::function<void(int index, bool byKeyboard)> open) {
-    RECT client = ClientRect();
     frame_.SetMenuItems(std::move(captions));
     openMenuStripItem_ = std::move(open);
-    SetClientSize(client.right, client.bottom);
+    SetClientSize(clientSize_.cx, clientSize_.cy);
 }
 
 void Form::OpenMenuStripItem(int index, bool byKeyboard) {
     if (openMenuStripItem_ && index >= 0 && index < static_cast<int>(frame_.MenuItems().size())) {
         openMenuStripItem_(index, byKeyboard);
     }
+}
+
+RECT Form::PartOnScreen(int index) const {
+    RECT window{};
+    ::GetWindowRect(Handle(), &window);
+    RECT part = index < 0 ? frame_.TitleBandRect(Handle()) : frame_.MenuItemRect(Handle(), index);
+    if (::IsRectEmpty(&part))
+        return window;  // a band drawn by the form itself, in its client area
+    ::OffsetRect(&part, window.left, window.top);
+    return part;
+}
+
+void Form::OpenMenuStripItemSoon(int index) {
+    ::PostMessageA(Handle(), OpenMenuStripItemMessage(), static_cast<WPARAM>(index), 0);
 }
 
 void Form::MenuStripItemChosen(int index, bool byKeyboard) {
@@ -336,6 +430,11 @@ void Form::CenterOnWorkArea() {
     ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::EscapePressed() {
+    if (closeOnEscape_)
+        Close();
+}
+
 // Enter that no control wanted: the dialog manager sends IDOK. A focused push button (or
 // picture button) is pressed, as in a dialog box; anything else ignores it.
 void Form::HandleDialogOk() {
@@ -367,6 +466,10 @@ void Form::HandleActivation(WPARAM wParam) {
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
+    if (message == OpenMenuStripItemMessage()) {
+        OpenMenuStripItem(static_cast<int>(wParam), true);
+        return 0;
+    }
     // Controls ask their form first (DefWindowProc), so this covers them as well.
     if (message == WM_SETCURSOR && App().Busy()) {
         ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
@@ -414,9 +517,26 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             if (minimumSize_.cx > 0)
-                info->ptMinTrackSize.x = minimumSize_.cx;
+                info->ptMinTrackSize.x = Scaled(minimumSize_.cx);
             if (minimumSize_.cy > 0)
-                info->ptMinTrackSize.y = minimumSize_.cy;
+                info->ptMinTrackSize.y = Scaled(minimumSize_.cy);
+            return 0;
+        }
+        case kGetDpiScaledSize: {
+            // The size at the coming DPI, so that the rectangle WM_DPICHANGED suggests is
+            // the form's own and not its present one stretched.
+            const SIZE outer = OuterSize(LOWORD(wParam));
+            *reinterpret_cast<SIZE*>(lParam) = outer;
+            return TRUE;
+        }
+        case kDpiChanged: {
+            ApplyDpi(LOWORD(wParam));
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            if (suggested) {
+                ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                               suggested->right - suggested->left,
+                               suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            }
             return 0;
         }
         case WM_SIZE:  // the only size message while the window is being created
@@ -433,7 +553,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam == 0 || LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
                 if (LOWORD(wParam) == IDOK) {
                     HandleDialogOk();
-                } else if (LOWORD(wParam) != IDCANCEL) {
+                } else if (LOWORD(wParam) == IDCANCEL) {
+                    EscapePressed();  // the dialog manager's answer to Escape
+                } else {
                     DispatchMenuCommand(LOWORD(wParam));
                 }
                 return 0;
@@ -453,6 +575,23 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     }
                 }
                 return 0;
+            }
+            break;
+        case WM_GETOBJECT: {
+            const auto object = static_cast<LONG>(lParam);
+            if (object == OBJID_TITLEBAR)
+                return AccessibleFramePart(Handle(), FramePart::TitleBand, wParam);
+            if (object == OBJID_MENU && !frame_.MenuItems().empty())
+                return AccessibleFramePart(Handle(), FramePart::MenuStrip, wParam);
+            break;
+        }
+        case WM_UPDATEUISTATE:
+            if (HIWORD(wParam) & UISF_HIDEFOCUS) {
+                if (LOWORD(wParam) == UIS_SET)
+                    hideFocus_ = true;
+                if (LOWORD(wParam) == UIS_CLEAR)
+                    hideFocus_ = false;
+                ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
             }
             break;
         case WM_DESTROY:

@@ -2,6 +2,11 @@
 // wearing the themed frame, centred on the work area when shown, closable with a choice
 // of what closing means, and able to run modally.
 //
+// A form is shown at a DPI: the one the application's DPI source gives it at creation,
+// and the new one each time the system moves it to a display of another DPI
+// (WM_DPICHANGED). Sizes in its options and in its controls' layouts are 96-DPI pixels,
+// scaled to that DPI by the form and its controls.
+//
 // Declaring a form: derive from Form, pass the options to the base, declare the controls
 // as members (they are created in declaration order, which is also the Tab order), and
 // run the form's own creation code at the end of the constructor (a base class cannot
@@ -28,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/frame_accessible.h"
 #include "ui/gdi.h"
 #include "ui/themed_frame.h"
 #include "ui/tooltip.h"
@@ -70,9 +76,11 @@ struct FormOptions {
     FrameStyle frame;
     std::optional<COLORREF> background;  // default: the system's button face colour
     FontSpec font = FontSpec::Points("MS Sans Serif", 8);
+    // Whether Escape closes the form, as its close command does.
+    bool closeOnEscape = false;
 };
 
-class Form : public Window, private FrameHost {
+class Form : public Window, public FrameParts, private FrameHost {
   public:
     explicit Form(FormOptions options);
     ~Form() override;
@@ -94,9 +102,17 @@ class Form : public Window, private FrameHost {
 
     WindowState GetWindowState() const;
     void SetWindowState(WindowState state);
-    // Sets the width of the whole window (frame included), keeping its height.
+    // Sets the width of the whole window (frame included, in layout pixels), keeping its
+    // height.
     void SetOuterWidth(int width);
+    // The client area's size in layout pixels.
     void SetClientSize(int width, int height);
+
+    int Dpi() const override { return dpi_; }
+    // Lays the form out again at another DPI: frame, fonts, controls and what the form
+    // draws; the window's size follows (WM_DPICHANGED then places it where the system
+    // suggests).
+    void ApplyDpi(int dpi);
 
     ThemedFrame& Frame() { return frame_; }
     // The caption of the title band when it should differ from the window text.
@@ -106,6 +122,7 @@ class Form : public Window, private FrameHost {
     COLORREF Background() const { return background_; }
     void SetBackground(COLORREF colour);
     HFONT Font() const { return font_; }
+    const FontSpec& FontDescription() const { return fontSpec_; }
     // The form's tooltip control, created on first use.
     Tooltip& Tooltips();
     // Removes a control's tooltip without creating the tooltip control.
@@ -114,6 +131,7 @@ class Form : public Window, private FrameHost {
     // Puts the controls in this Tab order (by default it is the creation order). The
     // controls go in front of the others; radio groups follow the same order.
     void SetTabOrder(std::initializer_list<Control*> controls);
+    void SetTabOrder(const std::vector<Control*>& controls);
 
     // Installs the menu strip of the frame: captions, and who opens their menus.
     void SetMenuStrip(std::vector<std::string> captions,
@@ -131,6 +149,15 @@ class Form : public Window, private FrameHost {
     // on the WM_KEYUP, so that a focused button is not pressed as well.
     virtual bool PreTranslateMessage(MSG& message);
 
+    // Whether the form shows where the focus is: once the keyboard is used to move about in
+    // it, as the system's keyboard cues go (WM_UPDATEUISTATE). A mouse user sees none.
+    bool ShowsFocusCues() const { return !hideFocus_; }
+    // A key that moves the focus or opens a menu reached the form.
+    void KeyboardNavigationUsed();
+
+    // A control of the form took the focus: it gets it back when the form is activated again.
+    void ControlFocused(HWND control) { focusedChild_ = control; }
+
     // The form a window belongs to (the window itself or its top-level ancestor).
     static Form* FromAnyWindow(HWND window);
 
@@ -139,15 +166,29 @@ class Form : public Window, private FrameHost {
     virtual void FormShow() {}
     // Runs when the form is asked to close; change `action` to decide what happens.
     virtual void OnClose(CloseAction& action) { (void)action; }
+    // Escape pressed in the form and taken by no control: closes the form when its options
+    // say so, and does nothing otherwise.
+    virtual void EscapePressed();
     // Paints over the background of the client area (also for transparent controls).
     virtual void Paint(HDC dc) { (void)dc; }
+    // After the form and its controls were laid out at a new DPI: what the form itself
+    // keeps for a DPI (pictures, places it computed) is made again here.
+    virtual void DpiChanged() {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // What screen readers read of the title band and the menu strip.
+    std::string TitleText() const override { return FrameCaption(); }
+    std::vector<std::string> MenuStripCaptions() const override { return frame_.MenuItems(); }
+    RECT PartOnScreen(int index) const override;
+    void OpenMenuStripItemSoon(int index) override;
 
   private:
     void FrameButtonClicked(FrameButton button) override;
     void MenuStripItemChosen(int index, bool byKeyboard) override;
     void CenterOnWorkArea();
+    void FocusFirstCommand();
+    SIZE OuterSize(int dpi) const;
     void UpdateCorners();
     void ShowSystemMenu();
     void HandleDialogOk();
@@ -156,11 +197,16 @@ class Form : public Window, private FrameHost {
 
     ThemedFrame frame_;
     COLORREF background_;
+    FontSpec fontSpec_;
+    int dpi_;
     HFONT font_;
+    SIZE clientSize_;  // layout pixels
     Placement placement_;
+    bool closeOnEscape_;
     SIZE minimumSize_;
     HWND owner_;
     bool shownOnce_ = false;
+    bool hideFocus_ = true;
     bool inModal_ = false;
     int modalResult_ = 0;
     WindowState pendingState_ = WindowState::Normal;

@@ -1,6 +1,9 @@
 #include "ui/gdi.h"
 
 #include <map>
+#include <utility>
+
+#include "ui/dpi_scale.h"
 
 namespace natalo::ui {
 
@@ -17,19 +20,6 @@ FontSpec FontSpec::Pixels(std::string face, int pixels) {
     return font;
 }
 
-FontSpec FontSpec::FromFont(HFONT font) {
-    LOGFONTA log{};
-    if (!font || !::GetObjectA(font, sizeof log, &log)) {
-        font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-        ::GetObjectA(font, sizeof log, &log);
-    }
-    FontSpec described = Pixels(log.lfFaceName, log.lfHeight < 0 ? -log.lfHeight : log.lfHeight);
-    described.bold = log.lfWeight >= FW_BOLD;
-    described.italic = log.lfItalic != 0;
-    described.underline = log.lfUnderline != 0;
-    return described;
-}
-
 FontSpec FontSpec::Bold(bool on) const {
     FontSpec copy = *this;
     copy.bold = on;
@@ -42,23 +32,19 @@ FontSpec FontSpec::Underlined(bool on) const {
     return copy;
 }
 
-HFONT CachedFont(const FontSpec& font) {
-    static std::map<FontSpec, UniqueFont> fonts;
-    auto found = fonts.find(font);
+HFONT CachedFont(const FontSpec& font, int dpi) {
+    static std::map<std::pair<FontSpec, int>, UniqueFont> fonts;
+    auto found = fonts.find({font, dpi});
     if (found != fonts.end())
         return found->second.get();
-    int height = -font.size;
-    if (!font.inPixels) {
-        HDC screen = ::GetDC(nullptr);
-        height = -::MulDiv(font.size, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
-        ::ReleaseDC(nullptr, screen);
-    }
+    const int height = FontHeightForDpi(font.size, font.inPixels, dpi);
+    const std::string face(FaceForDpi(font.face, dpi));
     UniqueFont created(::CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
                                      font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_DONTCARE, font.face.c_str()));
+                                     DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
     HFONT handle = created.get();
-    fonts.emplace(font, std::move(created));
+    fonts.emplace(std::pair{font, dpi}, std::move(created));
     return handle;
 }
 

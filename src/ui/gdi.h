@@ -13,7 +13,8 @@
 namespace natalo::ui {
 
 // A font by face name and size. Sizes are in points unless `inPixels` is set; a pixel size
-// is the character height without internal leading (LOGFONT lfHeight = -size).
+// is the character height without internal leading (LOGFONT lfHeight = -size) at 96 DPI,
+// and grows with the DPI like every other layout pixel.
 struct FontSpec {
     std::string face = "MS Sans Serif";
     int size = 8;
@@ -24,16 +25,14 @@ struct FontSpec {
 
     static FontSpec Points(std::string face, int points);
     static FontSpec Pixels(std::string face, int pixels);
-    // The description of an existing font (pixel height, face, weight, underline).
-    static FontSpec FromFont(HFONT font);
     FontSpec Bold(bool on = true) const;
     FontSpec Underlined(bool on = true) const;
 
     friend auto operator<=>(const FontSpec&, const FontSpec&) = default;
 };
 
-// The shared font for a description, kept until the process ends.
-HFONT CachedFont(const FontSpec& font);
+// The shared font for a description at a DPI, kept until the process ends.
+HFONT CachedFont(const FontSpec& font, int dpi);
 // A shared solid brush of a colour, kept until the process ends.
 HBRUSH CachedBrush(COLORREF colour);
 
@@ -44,7 +43,8 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
 void FillVerticalGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom);
 
 // The size DrawTextA gives `text` in `font` with `format` (DT_CALCRECT is added); with
-// DT_WORDBREAK the text is wrapped at `wrapWidth`.
+// DT_WORDBREAK the text is wrapped at `wrapWidth`. Device pixels: a font is made for one
+// DPI, so a measurement holds for the DPI of its font.
 SIZE MeasureText(HFONT font, const std::string& text, UINT format, int wrapWidth = 0);
 
 // BeginPaint/EndPaint for one WM_PAINT.

@@ -16,7 +16,14 @@ void PaintParentBackground(HWND child, HDC dc) {
 }
 
 Label::Label(Window& parent, const Bounds& bounds, const std::string& text, bool autoSize)
-    : Control(parent, bounds, text, ClassName(), 0, 0, Kind::Own),
+    : Label(parent, bounds, text, autoSize, Role::Text) {}
+
+Label::Label(Window& parent, const Bounds& bounds, const std::string& text, bool autoSize,
+             Role role)
+    : Control(parent, bounds, text, role == Role::Command ? "BUTTON" : ClassName(),
+              role == Role::Command ? BS_OWNERDRAW | WS_TABSTOP : 0, 0,
+              role == Role::Command ? Kind::Standard : Kind::Own),
+      role_(role),
       font_(InheritedFont()),
       textColour_(::GetSysColor(COLOR_WINDOWTEXT)),
       autoSize_(autoSize) {
@@ -76,27 +83,27 @@ UINT Label::DrawFormat() const {
     return format;
 }
 
-void Label::AdjustSize() {
+void Label::CentreBetween(int left, int width) {
+    centreSpan_ = Span{left, width};
+    AdjustSize();
+}
+
+Bounds Label::DeviceBounds() const {
+    Bounds bounds = Control::DeviceBounds();
     if (!autoSize_ || !Exists())
-        return;
+        return bounds;
     std::string text = Text();
     // An empty label keeps the height of a line, as if it held a blank.
     if (text.empty() || (showAccelChar_ && text == "&"))
         text += ' ';
-    const Bounds current = GetBounds();
-    Bounds bounds = current;
     SIZE size = MeasureText(font_ ? font_ : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)),
                             text, DrawFormat(), bounds.width);
-    if (wordWrap_) {
-        bounds.height = size.cy;
-    } else {
+    if (!wordWrap_)
         bounds.width = size.cx;
-        bounds.height = size.cy;
-    }
-    // A label is sized again for each of its settings, and moving a window costs a trip
-    // to the window system: only a new size is set.
-    if (bounds != current)
-        SetBounds(bounds);
+    bounds.height = size.cy;
+    if (centreSpan_)
+        bounds.left = Scaled(centreSpan_->left) + (Scaled(centreSpan_->width) - bounds.width) / 2;
+    return bounds;
 }
 
 void Label::PaintTo(HDC dc) {
@@ -111,6 +118,8 @@ void Label::PaintTo(HDC dc) {
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, CurrentTextColour());
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client, DrawFormat());
+    if (ShowsFocusCue())
+        ::DrawFocusRect(dc, &client);
 }
 
 void Label::Clicked() {
@@ -118,9 +127,27 @@ void Label::Clicked() {
         onClick_();
 }
 
+void Label::ActivateByKeyboard() {
+    if (role_ == Role::Command)
+        Clicked();
+}
+
+bool Label::HandleNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (role_ != Role::Command)
+        return false;
+    if (message == WM_DRAWITEM) {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const RECT client = ClientRect();
+        OffscreenCanvas canvas(item.hDC, client.right, client.bottom);
+        PaintTo(canvas.dc());
+        canvas.CopyTo(item.hDC);
+        result = TRUE;
+        return true;
+    }
+    return HandleClickNotification(message, wParam, onClick_, result);
+}
+
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (HandleOwnPainting(message, wParam, [this](HDC dc) { PaintTo(dc); }))
-        return message == WM_ERASEBKGND ? 1 : 0;
     switch (message) {
         case WM_SETFONT:
             font_ = reinterpret_cast<HFONT>(wParam);
@@ -136,6 +163,30 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Invalidate();
             return result;
         }
+        default:
+            break;
+    }
+    if (role_ == Role::Text)
+        return HandleTextMessage(message, wParam, lParam);
+    // A command: the button presses and clicks; it is drawn at WM_DRAWITEM.
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PRINTCLIENT:
+            PaintTo(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_GETDLGCODE:
+            // A push button to the dialog manager, so Enter on it arrives as the form's IDOK.
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+        default:
+            return Control::HandleMessage(message, wParam, lParam);
+    }
+}
+
+LRESULT Label::HandleTextMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (HandleOwnPainting(message, wParam, [this](HDC dc) { PaintTo(dc); }))
+        return message == WM_ERASEBKGND ? 1 : 0;
+    switch (message) {
         case WM_ENABLE:
             Invalidate();
             return 0;

@@ -3,9 +3,9 @@
 namespace natalo::ui {
 
 LinkLabel::LinkLabel(Window& parent, const Bounds& bounds, const std::string& text)
-    : Label(parent, bounds, text) {
+    : Label(parent, bounds, text, /*autoSize=*/true, Role::Command) {
     SetTextColour(RGB(0, 0, 255));
-    SetFont(FontSpec::FromFont(Font()).Underlined());
+    SetFont(FontDescription().Underlined());
 }
 
 void LinkLabel::SetHoverColour(std::optional<COLORREF> colour) {

@@ -20,11 +20,19 @@ int ListView::AddColumn(const std::string& caption, int width) {
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = const_cast<char*>(caption.c_str());
-    column.cx = width;
+    column.cx = Scaled(width);
     int index = ColumnCount();
     column.iSubItem = index;
     return static_cast<int>(
         ::SendMessageA(Handle(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)));
+}
+
+void ListView::DpiChanged(int oldDpi, int newDpi) {
+    Control::DpiChanged(oldDpi, newDpi);
+    for (int column = 0, count = ColumnCount(); column < count; ++column) {
+        const int width = ::MulDiv(ColumnWidth(column), newDpi, oldDpi);
+        ::SendMessageA(Handle(), LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0));
+    }
 }
 
 int ListView::ColumnCount() const {

@@ -14,10 +14,14 @@ class ListView : public Control {
   public:
     ListView(Window& parent, const Bounds& bounds, bool hotTracking = false);
 
-    // Adds a column; a width of 0 keeps it present but invisible until widened.
+    // Adds a column `width` layout pixels wide; a width of 0 keeps it present but
+    // invisible until widened.
     int AddColumn(const std::string& caption, int width);
     int ColumnCount() const;
+    // In device pixels.
     int ColumnWidth(int column) const;
+    // Columns keep the share of the list the user gave them.
+    void DpiChanged(int oldDpi, int newDpi) override;
 
     // The number of rows; the list repaints and asks for texts again.
     void SetItemCount(int count);

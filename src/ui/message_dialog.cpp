@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/display_dpi.h"
 #include "ui/form.h"
 #include "ui/gdi.h"
 
@@ -61,9 +62,15 @@ std::vector<WORD> EmptyDialogTemplate(const std::string& caption) {
 }  // namespace
 
 struct MessageDialogProcedure {
-    static void Layout(HWND dialog, const MessageDialog& self) {
-        auto font = reinterpret_cast<HFONT>(::SendMessageA(dialog, WM_GETFONT, 0, 0));
+    static void Layout(HWND dialog, MessageDialog& self) {
+        // The template's font, made for the dialog's DPI: the layout below is in pixels.
+        const int dpi = App().DpiOf(dialog);
+        auto px = [dpi](int layoutPixels) { return ScaleToDpi(layoutPixels, dpi); };
+        HFONT font = CachedFont(FontSpec::Points("MS Shell Dlg", 8), dpi);
+        ::SendMessageA(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         HINSTANCE instance = ::GetModuleHandleA(nullptr);
+        const int margin = px(kMargin);
+        const int iconSize = px(kIconSize);
         auto create = [&](const char* className, const std::string& text, DWORD style, int left,
                           int top, int width, int height, int id) {
             HWND control = ::CreateWindowExA(
@@ -73,19 +80,19 @@ struct MessageDialogProcedure {
             return control;
         };
 
-        int textLeft = kMargin;
+        int textLeft = margin;
         if (LPCSTR iconName = SystemIconName(self.icon_)) {
-            HWND icon =
-                create("STATIC", "", SS_ICON, kMargin, kMargin, kIconSize, kIconSize, kNoId);
-            ::SendMessageA(icon, STM_SETICON,
-                           reinterpret_cast<WPARAM>(::LoadIconA(nullptr, iconName)), 0);
-            textLeft += kIconSize + kMargin;
+            HWND icon = create("STATIC", "", SS_ICON, margin, margin, iconSize, iconSize, kNoId);
+            self.shownIcon_.reset(LoadIconForSize(nullptr, iconName, iconSize));
+            ::SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(self.shownIcon_.get()), 0);
+            textLeft += iconSize + margin;
         }
-        SIZE text = MeasureText(font, self.text_, DT_WORDBREAK | DT_NOPREFIX, kMaximumTextWidth);
+        SIZE text =
+            MeasureText(font, self.text_, DT_WORDBREAK | DT_NOPREFIX, px(kMaximumTextWidth));
         text.cx = std::max<LONG>(text.cx, 1);
-        int textTop = kMargin;
-        if (self.icon_ != MessageIcon::None && text.cy < kIconSize) {
-            textTop += (kIconSize - text.cy) / 2;
+        int textTop = margin;
+        if (self.icon_ != MessageIcon::None && text.cy < iconSize) {
+            textTop += (iconSize - text.cy) / 2;
         }
         create("STATIC", self.text_, SS_LEFT | SS_NOPREFIX, textLeft, textTop, text.cx, text.cy,
                kNoId);
@@ -93,19 +100,19 @@ struct MessageDialogProcedure {
         std::vector<int> widths;
         int buttonsWidth = 0;
         for (const DialogButton& button : self.buttons_) {
-            int width = std::max<int>(kButtonMinWidth,
-                                      MeasureText(font, button.caption, DT_SINGLELINE).cx + 24);
+            int width = std::max<int>(px(kButtonMinWidth),
+                                      MeasureText(font, button.caption, DT_SINGLELINE).cx + px(24));
             widths.push_back(width);
             buttonsWidth += width;
         }
         if (!widths.empty())
-            buttonsWidth += kButtonGap * static_cast<int>(widths.size() - 1);
+            buttonsWidth += px(kButtonGap) * static_cast<int>(widths.size() - 1);
 
-        int contentBottom = std::max<int>(
-            textTop + text.cy, self.icon_ != MessageIcon::None ? kMargin + kIconSize : 0);
-        int clientWidth = std::max<int>(textLeft + text.cx + kMargin, buttonsWidth + 2 * kMargin);
-        int buttonsTop = contentBottom + kMargin + 4;
-        int clientHeight = buttonsTop + kButtonHeight + kMargin;
+        int contentBottom = std::max<int>(textTop + text.cy,
+                                          self.icon_ != MessageIcon::None ? margin + iconSize : 0);
+        int clientWidth = std::max<int>(textLeft + text.cx + margin, buttonsWidth + 2 * margin);
+        int buttonsTop = contentBottom + margin + px(4);
+        int clientHeight = buttonsTop + px(kButtonHeight) + margin;
 
         int left = (clientWidth - buttonsWidth) / 2;
         for (size_t index = 0; index < self.buttons_.size(); ++index) {
@@ -113,13 +120,13 @@ struct MessageDialogProcedure {
             DWORD style = WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
                           (index == 0 ? WS_GROUP : 0);
             create("BUTTON", self.buttons_[index].caption, style, left, buttonsTop, widths[index],
-                   kButtonHeight, kFirstButtonId + static_cast<int>(index));
-            left += widths[index] + kButtonGap;
+                   px(kButtonHeight), kFirstButtonId + static_cast<int>(index));
+            left += widths[index] + px(kButtonGap);
         }
 
         RECT frame{0, 0, clientWidth, clientHeight};
-        ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(dialog, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(::GetWindowLongA(dialog, GWL_EXSTYLE)));
+        AdjustWindowRectForDpi(frame, static_cast<DWORD>(::GetWindowLongA(dialog, GWL_STYLE)),
+                               static_cast<DWORD>(::GetWindowLongA(dialog, GWL_EXSTYLE)), dpi);
         int width = frame.right - frame.left;
         int height = frame.bottom - frame.top;
         RECT work{};

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32_handle.h"
+
 namespace natalo::ui {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
@@ -36,6 +38,7 @@ class MessageDialog {
     MessageIcon icon_;
     std::vector<DialogButton> buttons_;
     int defaultButton_;
+    UniqueIcon shownIcon_;  // the icon at the dialog's DPI, while it is shown
 };
 
 // An information message with one "OK" button (result 1).

@@ -1,28 +1,34 @@
 #include "ui/picture_button.h"
 
+#include "ui/display_dpi.h"
+#include "ui/gdi.h"
 #include "ui/label.h"
 
 namespace natalo::ui {
 
-const char* PictureButton::ClassName() {
-    static constexpr char kClass[] = "NataloPictureButton";
-    RegisterOwnClass(kClass, 0, IDC_ARROW);
-    return kClass;
+PictureButton::PictureButton(Window& parent, const Bounds& bounds)
+    : Control(parent, bounds, "", "BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0, Kind::Standard) {}
+
+void PictureButton::SetIcon(HINSTANCE module, LPCSTR name, int layoutSize) {
+    iconModule_ = module;
+    iconName_ = name;
+    iconSize_ = layoutSize;
+    ReloadIcon();
 }
 
-PictureButton::PictureButton(Window& parent, const Bounds& bounds, bool tabStop)
-    : Control(parent, bounds, "", ClassName(), tabStop ? WS_TABSTOP : 0, 0, Kind::Own) {}
+void PictureButton::SetHint(const std::string& hint) {
+    Control::SetHint(hint);
+    SetText(hint);
+}
 
-void PictureButton::SetIcon(HICON icon) {
-    icon_ = icon;
-    bitmap_ = nullptr;
+void PictureButton::ReloadIcon() {
+    icon_.reset(iconName_ ? LoadIconForSize(iconModule_, iconName_, Scaled(iconSize_)) : nullptr);
     Invalidate();
 }
 
-void PictureButton::SetBitmap(HBITMAP bitmap) {
-    bitmap_ = bitmap;
-    icon_ = nullptr;
-    Invalidate();
+void PictureButton::DpiChanged(int oldDpi, int newDpi) {
+    Control::DpiChanged(oldDpi, newDpi);
+    ReloadIcon();
 }
 
 void PictureButton::Click() {
@@ -30,94 +36,45 @@ void PictureButton::Click() {
         onClick_();
 }
 
-void PictureButton::PaintTo(HDC dc) {
+void PictureButton::PaintTo(HDC dc, bool pressed, bool focusCue) {
     RECT client = ClientRect();
     PaintParentBackground(Handle(), dc);
-    int shift = pressed_ && pressedInside_ ? 1 : 0;
+    const int shift = pressed ? Scaled(1) : 0;
     if (icon_) {
-        ICONINFO info{};
-        int width = 32, height = 32;
-        if (::GetIconInfo(icon_, &info)) {
-            BITMAP bitmap{};
-            if (::GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap,
-                             &bitmap)) {
-                width = bitmap.bmWidth;
-                height = info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2;
-            }
-            if (info.hbmColor)
-                ::DeleteObject(info.hbmColor);
-            if (info.hbmMask)
-                ::DeleteObject(info.hbmMask);
-        }
-        ::DrawIconEx(dc, (client.right - width) / 2 + shift, (client.bottom - height) / 2 + shift,
-                     icon_, width, height, 0, nullptr, DI_NORMAL);
-    } else if (bitmap_) {
-        BITMAP info{};
-        ::GetObjectA(bitmap_, sizeof info, &info);
-        UniqueMemoryDc source(::CreateCompatibleDC(dc));
-        SelectedObject selected(source.get(), bitmap_);
-        ::BitBlt(dc, (client.right - info.bmWidth) / 2 + shift,
-                 (client.bottom - info.bmHeight) / 2 + shift, info.bmWidth, info.bmHeight,
-                 source.get(), 0, 0, SRCCOPY);
+        const int size = Scaled(iconSize_);
+        ::DrawIconEx(dc, (client.right - size) / 2 + shift, (client.bottom - size) / 2 + shift,
+                     icon_.get(), size, size, 0, nullptr, DI_NORMAL);
     }
-    if (Focused())
+    if (focusCue)
         ::DrawFocusRect(dc, &client);
 }
 
+bool PictureButton::HandleNotification(UINT message, WPARAM wParam, LPARAM lParam,
+                                       LRESULT& result) {
+    if (message == WM_DRAWITEM) {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const RECT client = ClientRect();
+        OffscreenCanvas canvas(item.hDC, client.right, client.bottom);
+        PaintTo(canvas.dc(), (item.itemState & ODS_SELECTED) != 0, ShowsFocusCue());
+        canvas.CopyTo(item.hDC);
+        result = TRUE;
+        return true;
+    }
+    return HandleClickNotification(message, wParam, onClick_, result);
+}
+
 LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (HandleOwnPainting(message, wParam, [this](HDC dc) { PaintTo(dc); }))
-        return message == WM_ERASEBKGND ? 1 : 0;
     switch (message) {
         case WM_SETCURSOR:
             ::SetCursor(::LoadCursorA(nullptr, handCursor_ ? IDC_HAND : IDC_ARROW));
             return TRUE;
+        case WM_ERASEBKGND:
+            return 1;  // all of it is drawn at WM_DRAWITEM
         case WM_GETDLGCODE:
-            // A button to the dialog manager, so Enter on it arrives as the form's IDOK.
+            // A push button to the dialog manager, so Enter on it arrives as the form's IDOK.
             return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            Invalidate();
-            return 0;
-        case WM_KEYUP:
-            if (wParam == VK_SPACE)
-                Click();
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            pressed_ = true;
-            pressedInside_ = true;
-            if (::GetWindowLongA(Handle(), GWL_STYLE) & WS_TABSTOP)
-                ::SetFocus(Handle());
-            ::SetCapture(Handle());
-            Invalidate();
-            return 0;
-        case WM_MOUSEMOVE:
-            if (pressed_) {
-                POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-                RECT client = ClientRect();
-                bool inside = ::PtInRect(&client, point) != FALSE;
-                if (inside != pressedInside_) {
-                    pressedInside_ = inside;
-                    Invalidate();
-                }
-            }
-            return 0;
-        case WM_LBUTTONUP: {
-            if (!pressed_)
-                return 0;
-            bool inside = pressedInside_;
-            pressed_ = false;
-            ::ReleaseCapture();
-            Invalidate();
-            if (inside)
-                Click();
-            return 0;
-        }
-        case WM_CAPTURECHANGED:
-            if (pressed_) {
-                pressed_ = false;
-                Invalidate();
-            }
+        case WM_PRINTCLIENT:
+            PaintTo(reinterpret_cast<HDC>(wParam), false, false);
             return 0;
         default:
             return Control::HandleMessage(message, wParam, lParam);

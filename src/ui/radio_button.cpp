@@ -1,28 +1,26 @@
 #include "ui/radio_button.h"
 
 namespace natalo::ui {
-namespace {
-
-Bounds SizedToCaption(Bounds bounds, HWND parent, const std::string& caption) {
-    if (bounds.width > 0 && bounds.height > 0)
-        return bounds;
-    auto font = reinterpret_cast<HFONT>(::SendMessageA(parent, WM_GETFONT, 0, 0));
-    SIZE text = MeasureText(font ? font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)),
-                            caption, DT_SINGLELINE);
-    constexpr int kCircleAndGap = 20;
-    if (bounds.width <= 0)
-        bounds.width = text.cx + kCircleAndGap;
-    if (bounds.height <= 0)
-        bounds.height = text.cy + 4;
-    return bounds;
-}
-
-}  // namespace
 
 RadioButton::RadioButton(Window& parent, const Bounds& bounds, const std::string& caption,
                          bool startsGroup)
-    : Control(parent, SizedToCaption(bounds, parent.Handle(), caption), caption, "BUTTON",
-              BS_AUTORADIOBUTTON | (startsGroup ? WS_GROUP | WS_TABSTOP : 0), 0, Kind::Standard) {}
+    : Control(parent, bounds, caption, "BUTTON",
+              BS_AUTORADIOBUTTON | (startsGroup ? WS_GROUP | WS_TABSTOP : 0), 0, Kind::Standard) {
+    Place();
+}
+
+Bounds RadioButton::DeviceBounds() const {
+    Bounds bounds = Control::DeviceBounds();
+    if (bounds.width > 0 && bounds.height > 0)
+        return bounds;
+    const SIZE text = MeasureText(Font(), Text(), DT_SINGLELINE);
+    constexpr int kCircleAndGap = 20;
+    if (bounds.width <= 0)
+        bounds.width = text.cx + Scaled(kCircleAndGap);
+    if (bounds.height <= 0)
+        bounds.height = text.cy + Scaled(4);
+    return bounds;
+}
 
 bool RadioButton::Checked() const {
     return ::SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;

@@ -21,6 +21,8 @@ class RadioButton : public Control {
     void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
 
   protected:
+    // Sized to the caption where the layout gives no size.
+    Bounds DeviceBounds() const override;
     bool HandleNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:

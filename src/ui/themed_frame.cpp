@@ -44,9 +44,10 @@ void DrawLine(HDC dc, int x1, int y1, int x2, int y2) {
 ThemedFrame::ThemedFrame(FrameStyle style, BorderIcons icons, bool resizable)
     : style_(std::move(style)), icons_(icons), resizable_(resizable) {}
 
-RECT ThemedFrame::Margins() const {
-    int border = style_.borderWidth;
-    return {border, border + style_.titleHeight + MenuStripHeight(), border, border};
+RECT ThemedFrame::MarginsAt(int dpi) const {
+    const int border = ScaleToDpi(style_.borderWidth, dpi);
+    return {border, border + ScaleToDpi(style_.titleHeight, dpi) + MenuStripHeightAt(dpi), border,
+            border};
 }
 
 std::string ThemedFrame::CaptionText(HWND window) const {
@@ -57,10 +58,11 @@ std::string ThemedFrame::CaptionText(HWND window) const {
     return text;
 }
 
-int ThemedFrame::MenuStripHeight() const {
+int ThemedFrame::MenuStripHeightAt(int dpi) const {
     if (menuItems_.empty())
         return 0;
-    return MeasureText(CachedFont(style_.menuFont), "Ag", DT_SINGLELINE).cy + 10;
+    return MeasureText(CachedFont(style_.menuFont, dpi), "Ag", DT_SINGLELINE).cy +
+           ScaleToDpi(10, dpi);
 }
 
 void ThemedFrame::SetOpenMenuItem(HWND window, int index) {
@@ -101,8 +103,8 @@ std::vector<FrameButton> ThemedFrame::VisibleButtons() const {
 
 RECT ThemedFrame::TitleBandRect(HWND window) const {
     auto size = SizeOf(window);
-    int border = style_.borderWidth;
-    return {border, border, size.width - border, border + style_.titleHeight};
+    const int border = Px(style_.borderWidth);
+    return {border, border, size.width - border, border + Px(style_.titleHeight)};
 }
 
 RECT ThemedFrame::ButtonRect(HWND window, FrameButton button) const {
@@ -110,25 +112,26 @@ RECT ThemedFrame::ButtonRect(HWND window, FrameButton button) const {
     if (button == FrameButton::SystemMenu) {
         if (!icons_.systemMenu)
             return {};
-        return {band.left, band.top, band.left + kIconLeftGap * 2 + kIconSize, band.bottom};
+        return {band.left, band.top, band.left + Px(kIconLeftGap * 2 + kIconSize), band.bottom};
     }
     auto buttons = VisibleButtons();
     auto found = std::find(buttons.begin(), buttons.end(), button);
     if (found == buttons.end())
         return {};
-    int slot = static_cast<int>(found - buttons.begin());
-    int right = band.right - slot * kButtonWidth;
-    return {right - kButtonWidth, band.top, right, band.bottom};
+    const int slot = static_cast<int>(found - buttons.begin());
+    const int width = Px(kButtonWidth);
+    const int right = band.right - slot * width;
+    return {right - width, band.top, right, band.bottom};
 }
 
 RECT ThemedFrame::MenuItemRect(HWND window, int index) const {
     if (index < 0 || index >= static_cast<int>(menuItems_.size()))
         return {};
     RECT band = TitleBandRect(window);
-    HFONT font = CachedFont(style_.menuFont);
-    int left = band.left + 4;
+    HFONT font = CachedFont(style_.menuFont, dpi_);
+    int left = band.left + Px(4);
     for (int at = 0; at <= index; ++at) {
-        int width = MeasureText(font, menuItems_[at], DT_SINGLELINE).cx + 2 * kMenuItemPadding;
+        int width = MeasureText(font, menuItems_[at], DT_SINGLELINE).cx + 2 * Px(kMenuItemPadding);
         if (at == index)
             return {left, band.bottom, left + width, band.bottom + MenuStripHeight()};
         left += width;
@@ -157,7 +160,7 @@ LRESULT ThemedFrame::HitTest(HWND window, POINT screenPoint) const {
     POINT point = ToWindowPoint(window, screenPoint);
     auto size = SizeOf(window);
     if (resizable_ && !::IsZoomed(window)) {
-        int grip = std::max(style_.borderWidth, 4);
+        int grip = Px(std::max(style_.borderWidth, 4));
         int corner = grip * 3;
         bool left = point.x < grip, right = point.x >= size.width - grip;
         bool top = point.y < grip, bottom = point.y >= size.height - grip;
@@ -344,30 +347,33 @@ void ThemedFrame::DrawButton(HDC dc, HWND window, FrameButton button, COLORREF b
     }
     UniquePen pen(::CreatePen(PS_SOLID, 1, style_.captionColour));
     SelectedObject selectedPen(dc, pen.get());
-    int cx = (rect.left + rect.right) / 2;
-    int cy = (rect.top + rect.bottom) / 2;
-    constexpr int half = 5;
+    const int cx = (rect.left + rect.right) / 2;
+    const int cy = (rect.top + rect.bottom) / 2;
+    const int half = Px(5);
+    const int one = Px(1);
     switch (button) {
         case FrameButton::Close:
-            for (int thick = 0; thick < 2; ++thick) {
+            for (int thick = 0; thick < Px(2); ++thick) {
                 DrawLine(dc, cx - half + thick, cy - half, cx + half + thick, cy + half);
-                DrawLine(dc, cx + half - 1 + thick, cy - half, cx - half - 1 + thick, cy + half);
+                DrawLine(dc, cx + half - one + thick, cy - half, cx - half - one + thick,
+                         cy + half);
             }
             break;
         case FrameButton::Minimize:
-            DrawLine(dc, cx - half, cy + 1, cx + half + 1, cy + 1);
-            DrawLine(dc, cx - half, cy + 2, cx + half + 1, cy + 2);
+            for (int line = 1; line <= Px(2); ++line)
+                DrawLine(dc, cx - half, cy + line, cx + half + one, cy + line);
             break;
         case FrameButton::Maximize: {
             SelectedObject hollow(dc, ::GetStockObject(HOLLOW_BRUSH));
             if (::IsZoomed(window)) {
-                ::Rectangle(dc, cx - half, cy - half + 3, cx + half - 2, cy + half + 1);
-                DrawLine(dc, cx - half + 3, cy - half + 2, cx - half + 3, cy - half);
-                DrawLine(dc, cx - half + 3, cy - half, cx + half + 1, cy - half);
-                DrawLine(dc, cx + half, cy - half, cx + half, cy + half - 2);
+                const int back = Px(3), step = Px(2);
+                ::Rectangle(dc, cx - half, cy - half + back, cx + half - step, cy + half + one);
+                DrawLine(dc, cx - half + back, cy - half + step, cx - half + back, cy - half);
+                DrawLine(dc, cx - half + back, cy - half, cx + half + one, cy - half);
+                DrawLine(dc, cx + half, cy - half, cx + half, cy + half - step);
             } else {
-                ::Rectangle(dc, cx - half, cy - half, cx + half + 1, cy + half + 1);
-                DrawLine(dc, cx - half, cy - half + 1, cx + half, cy - half + 1);
+                ::Rectangle(dc, cx - half, cy - half, cx + half + one, cy + half + one);
+                DrawLine(dc, cx - half, cy - half + one, cx + half, cy - half + one);
             }
             break;
         }
@@ -390,18 +396,19 @@ void ThemedFrame::Paint(HWND window, HDC target) {
     COLORREF bottom = active_ ? style_.titleBottom : style_.inactiveTitleBottom;
     FillVerticalGradient(dc, band, top, bottom);
     // A faint highlight line under the band's top edge gives it some depth.
-    FillSolid(dc, {band.left, band.top, band.right, band.top + 1},
+    FillSolid(dc, {band.left, band.top, band.right, band.top + Px(1)},
               BlendColour(top, RGB(255, 255, 255), 40));
 
-    int textLeft = band.left + kIconLeftGap;
+    int textLeft = band.left + Px(kIconLeftGap);
     if (style_.showIcon) {
-        ::DrawIconEx(dc, textLeft, band.top + (style_.titleHeight - kIconSize) / 2,
-                     ProgramIcon(kIconSize), kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
-        textLeft += kIconSize + 6;
+        const int icon = Px(kIconSize);
+        ::DrawIconEx(dc, textLeft, band.top + (band.bottom - band.top - icon) / 2,
+                     ProgramIcon(icon), icon, icon, 0, nullptr, DI_NORMAL);
+        textLeft += icon + Px(6);
     }
-    int textRight = band.right - 4;
+    int textRight = band.right - Px(4);
     for (FrameButton button : VisibleButtons()) {
-        textRight = std::min<int>(textRight, ButtonRect(window, button).left - 4);
+        textRight = std::min<int>(textRight, ButtonRect(window, button).left - Px(4));
         DrawButton(dc, window, button, BlendColour(top, bottom, 128));
     }
     std::string caption = CaptionText(window);
@@ -409,7 +416,7 @@ void ThemedFrame::Paint(HWND window, HDC target) {
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, style_.captionColour);
     {
-        SelectedObject font(dc, CachedFont(style_.captionFont));
+        SelectedObject font(dc, CachedFont(style_.captionFont, dpi_));
         ::DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect,
                     DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
     }
@@ -417,14 +424,14 @@ void ThemedFrame::Paint(HWND window, HDC target) {
     if (int strip = MenuStripHeight(); strip > 0) {
         RECT stripRect{band.left, band.bottom, band.right, band.bottom + strip};
         FillSolid(dc, stripRect, style_.menuBackground);
-        FillSolid(dc, {stripRect.left, stripRect.bottom - 1, stripRect.right, stripRect.bottom},
+        FillSolid(dc, {stripRect.left, stripRect.bottom - Px(1), stripRect.right, stripRect.bottom},
                   style_.menuLine);
-        SelectedObject font(dc, CachedFont(style_.menuFont));
+        SelectedObject font(dc, CachedFont(style_.menuFont, dpi_));
         ::SetTextColor(dc, style_.menuText);
         for (int index = 0; index < static_cast<int>(menuItems_.size()); ++index) {
             RECT item = MenuItemRect(window, index);
             if (index == openMenuItem_) {
-                FillSolid(dc, {item.left, item.top + 2, item.right, item.bottom - 3},
+                FillSolid(dc, {item.left, item.top + Px(2), item.right, item.bottom - Px(3)},
                           style_.menuHot);
             }
             const std::string& text = menuItems_[index];
@@ -434,11 +441,11 @@ void ThemedFrame::Paint(HWND window, HDC target) {
     }
 
     if (style_.cornerRadius > 0 && style_.borderWidth > 0) {
-        UniqueRegion outline(::CreateRoundRectRgn(0, 0, size.width + 1, size.height + 1,
-                                                  style_.cornerRadius * 2,
-                                                  style_.cornerRadius * 2));
-        ::FrameRgn(dc, outline.get(), CachedBrush(style_.borderColour), style_.borderWidth,
-                   style_.borderWidth);
+        const int diameter = Px(style_.cornerRadius * 2);
+        const int border = Px(style_.borderWidth);
+        UniqueRegion outline(
+            ::CreateRoundRectRgn(0, 0, size.width + 1, size.height + 1, diameter, diameter));
+        ::FrameRgn(dc, outline.get(), CachedBrush(style_.borderColour), border, border);
     }
 
     RECT margins = Margins();
@@ -453,8 +460,9 @@ void ThemedFrame::ApplyCorners(HWND window) const {
     if (style_.cornerRadius <= 0)
         return;
     auto size = SizeOf(window);
-    UniqueRegion region(::CreateRoundRectRgn(0, 0, size.width + 1, size.height + 1,
-                                             style_.cornerRadius * 2, style_.cornerRadius * 2));
+    const int diameter = Px(style_.cornerRadius * 2);
+    UniqueRegion region(
+        ::CreateRoundRectRgn(0, 0, size.width + 1, size.height + 1, diameter, diameter));
     // The system owns the region once it is set.
     if (::SetWindowRgn(window, region.get(), TRUE))
         region.release();

@@ -3,7 +3,7 @@
 // for, an optional menu strip under the band, and optional rounded corners. It is all
 // drawn in the non-client area (WM_NCCALCSIZE, WM_NCPAINT, WM_NCHITTEST, WM_NCACTIVATE),
 // so the client area is exactly the size a layout gives and control coordinates are
-// client coordinates.
+// client coordinates. Its style is in layout pixels; it is drawn at the window's DPI.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/dpi_scale.h"
 #include "ui/gdi.h"
 
 namespace natalo::ui {
@@ -65,8 +66,12 @@ class ThemedFrame {
 
     const FrameStyle& Style() const { return style_; }
     const BorderIcons& Icons() const { return icons_; }
-    // Widths of the non-client parts: left, top (border, band and menu strip), right, bottom.
-    RECT Margins() const;
+    // The DPI the frame is drawn at.
+    void SetDpi(int dpi) { dpi_ = dpi; }
+    // Widths of the non-client parts in device pixels: left, top (border, band and menu
+    // strip), right, bottom; at the frame's DPI or at another.
+    RECT Margins() const { return MarginsAt(dpi_); }
+    RECT MarginsAt(int dpi) const;
 
     // The band's caption when it differs from the window text.
     void SetCaption(std::optional<std::string> caption) { caption_ = std::move(caption); }
@@ -76,7 +81,7 @@ class ThemedFrame {
     // Menu strip items (captions with & mnemonics); none hides the strip.
     void SetMenuItems(std::vector<std::string> captions) { menuItems_ = std::move(captions); }
     const std::vector<std::string>& MenuItems() const { return menuItems_; }
-    int MenuStripHeight() const;
+    int MenuStripHeight() const { return MenuStripHeightAt(dpi_); }
     // The strip item shown as open while its popup menu runs (-1: none).
     void SetOpenMenuItem(HWND window, int index);
     // The strip item whose mnemonic is `key`, or -1.
@@ -98,6 +103,8 @@ class ThemedFrame {
     void ApplyCorners(HWND window) const;
 
   private:
+    int Px(int layoutPixels) const { return ScaleToDpi(layoutPixels, dpi_); }
+    int MenuStripHeightAt(int dpi) const;
     LRESULT HitTest(HWND window, POINT screenPoint) const;
     FrameButton ButtonAt(HWND window, POINT windowPoint) const;
     int MenuItemAt(HWND window, POINT windowPoint) const;
@@ -107,6 +114,7 @@ class ThemedFrame {
     FrameStyle style_;
     BorderIcons icons_;
     bool resizable_;
+    int dpi_ = kLayoutDpi;
     bool active_ = true;
     std::optional<std::string> caption_;
     std::vector<std::string> menuItems_;

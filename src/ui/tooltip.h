@@ -5,12 +5,13 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace natalo::ui {
 
 class Tooltip {
   public:
-    explicit Tooltip(HWND owner);
+    Tooltip(HWND owner, int dpi);
     ~Tooltip();
     Tooltip(const Tooltip&) = delete;
     Tooltip& operator=(const Tooltip&) = delete;
@@ -18,13 +19,23 @@ class Tooltip {
     HWND Handle() const { return handle_; }
     // Shows `text` over `tool`; an empty text removes the tool.
     void SetTip(HWND tool, const std::string& text);
+    // A disabled window gets no mouse input (its parent gets it): its tip is shown over
+    // the owner's area under the window instead, kept there when the window moves with
+    // the DPI.
+    void SetAreaTip(HWND tool, const std::string& text);
+    // Removes the tool of a window, by either kind.
     void RemoveTip(HWND tool);
     bool HasTip(HWND tool) const;
     std::string TipText(HWND tool) const;
+    // The owner was laid out at another DPI.
+    void DpiChanged(int dpi);
 
   private:
+    void UpdateArea(HWND tool);
+
     HWND owner_;
     HWND handle_;
+    std::vector<HWND> areaTools_;
 };
 
 }  // namespace natalo::ui

@@ -111,6 +111,13 @@ void Window::SetBounds(const Bounds& bounds) {
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+int Window::Dpi() const {
+    HWND root = handle_ ? ::GetAncestor(handle_, GA_ROOT) : nullptr;
+    if (Window* top = FromHandle(root); top && top != this)
+        return top->Dpi();
+    return App().DpiOf(handle_);
+}
+
 RECT Window::ClientRect() const {
     RECT rect{};
     ::GetClientRect(handle_, &rect);

@@ -29,17 +29,9 @@
 
 #include <string>
 
-namespace natalo::ui {
+#include "ui/dpi_scale.h"
 
-// A position and size in pixels: left, top, width, height (client coordinates of the
-// parent for child windows).
-struct Bounds {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const Bounds&, const Bounds&) = default;
-};
+namespace natalo::ui {
 
 class Window {
   public:
@@ -57,8 +49,8 @@ class Window {
     void SetEnabled(bool enabled);
     // Whether the window and all its parents are visible.
     bool Visible() const;
-    // Left, top, width, height: parent client coordinates for a child window, screen
-    // coordinates for a top-level one.
+    // Left, top, width, height in device pixels: parent client coordinates for a child
+    // window, screen coordinates for a top-level one.
     Bounds GetBounds() const;
     void SetBounds(const Bounds& bounds);
     RECT ClientRect() const;
@@ -66,6 +58,13 @@ class Window {
 
     // The framework object bound to a window, or null for a foreign window.
     static Window* FromHandle(HWND window);
+
+    // The DPI the window is shown at: its form's (see Form), or the display's.
+    virtual int Dpi() const;
+    // Layout pixels (96 DPI) in this window's device pixels. Every window and control
+    // turns its layout into pixels through these, never on its own.
+    int Scaled(int layoutPixels) const { return ScaleToDpi(layoutPixels, Dpi()); }
+    Bounds Scaled(const Bounds& layout) const { return ScaleToDpi(layout, Dpi()); }
 
   protected:
     Window() = default;

@@ -1,10 +1,12 @@
 // natalo.exe started with a prepared address book on a fixed day (libfaketime under Wine)
 // and German short dates: the birthday window it shows, read from this second process,
-// and a screenshot of it for people to look at.
+// and a screenshot of it for people to look at. The test entry e2e_birthday_window_144
+// runs it again with the display at 144 DPI (NATALO_TEST_DPI tells it so).
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 
@@ -51,11 +53,20 @@ bool RunsOnAFixedDay() {
            std::string(value) == "@2026-12-20 10:00:00";
 }
 
-// Every label text of the window with its top-left corner in client coordinates.
+// The display's DPI that the test entry set for the program (96 unless told).
+int DisplayDpi() {
+    char value[16] = {};
+    return ::GetEnvironmentVariableA("NATALO_TEST_DPI", value, sizeof value) > 0 ? std::atoi(value)
+                                                                                 : 96;
+}
+
+// Every label text of the window (links are buttons) with its top-left corner in client
+// coordinates.
 std::multimap<std::string, POINT> LabelsOf(HWND window) {
     std::multimap<std::string, POINT> labels;
     for (HWND child : testing::ChildWindows(window)) {
-        if (testing::ClassNameOf(child) != "NataloLabel")
+        const std::string className = testing::ClassNameOf(child);
+        if (className != "NataloLabel" && className != "Button")
             continue;
         RECT rect{};
         ::GetWindowRect(child, &rect);
@@ -71,14 +82,7 @@ TEST(BirthdayWindowEndToEnd, ShowsTheBirthdaysOfTheFixedDayWithGermanDates) {
         GTEST_SKIP() << "needs the fixed day of the e2e_birthday_window test entry";
     TempFolder folder;
     ASSERT_TRUE(testing::InstallProgramIn(folder));
-    AddressRecord tom = testing::Person("Tom", "Today", {1990, 12, 20}, "m");
-    tom.Email = "tom@example.com";
-    AddressRecord anna = testing::Person("Anna", "Muster", {1984, 12, 24}, "f");
-    anna.Email = "anna@example.com";
-    AddressRecord clara = testing::Person("Clara", "Klein", {1970, 12, 10}, "f");
-    clara.Mobile = "0170 123";
-    const auto content =
-        testing::FileOf({tom, anna, testing::Person("Bert", "Brown", {1950, 1, 5}, "m"), clara});
+    const auto content = testing::FileOf(testing::FourPeopleAroundChristmas());
     testing::WriteWholeFile(
         folder.File("data.dat"),
         std::string(reinterpret_cast<const char*>(content.data()), content.size()));
@@ -115,29 +119,37 @@ TEST(BirthdayWindowEndToEnd, ShowsTheBirthdaysOfTheFixedDayWithGermanDates) {
         {"Search a present", {190, 80}},
         {"automate", {290, 128}},
         {"Automat", {290, 173}}};
+    // At another DPI every place is the layout's times DPI / 96.
+    const int dpi = DisplayDpi();
+    const auto scaled = [dpi](int layoutPixels) { return ::MulDiv(layoutPixels, dpi, 96); };
     for (const auto& [text, position] : expected) {
         const auto found = labels.find(text);
         ASSERT_NE(found, labels.end()) << text;
         bool atPlace = false;
         for (auto it = labels.equal_range(text).first; it != labels.equal_range(text).second; ++it)
-            atPlace = atPlace || (it->second.x == position.x && it->second.y == position.y);
-        EXPECT_TRUE(atPlace) << text << " not at " << position.x << "," << position.y;
+            atPlace = atPlace ||
+                      (it->second.x == scaled(position.x) && it->second.y == scaled(position.y));
+        EXPECT_TRUE(atPlace) << text << " not at " << position.x << "," << position.y << " × "
+                             << dpi << " / 96";
     }
     EXPECT_EQ(labels.count("Search a present"), 4u);
 
     RECT outer{};
     ::GetWindowRect(window, &outer);
-    EXPECT_EQ(outer.right - outer.left, 380);
+    EXPECT_EQ(outer.right - outer.left, scaled(380));
     // The title band drawn in the client area (30 pixels high, its middle row halfway between
     // 47,111,189 and 36,92,164) and, in the picture below it, a balloon and the present. The
     // screen shows the window's colours as they are, without its opacity of 240.
-    EXPECT_TRUE(
-        testing::ShowsOnScreen(window, "birthday-window-e2e.png", [](const Screenshot& shot) {
+    EXPECT_TRUE(testing::ShowsOnScreen(
+        window, dpi == 96 ? "birthday-window-e2e.png" : "birthday-window-e2e-144dpi.png",
+        [&](const Screenshot& shot) {
             const int width = shot.ClientArea().right - shot.ClientArea().left;
             return testing::AllOf(
-                {shot.HasColourAt(shot.FromClient(width - 3, 15), RGB(42, 102, 177), 2),
-                 shot.HasColourAt(shot.FromClient(52, 122), RGB(0xE0, 0x45, 0x7B), 16),
-                 shot.HasColourAt(shot.FromClient(50, 292), RGB(0x2F, 0x9E, 0x5B), 16)});
+                {shot.HasColourAt(shot.FromClient(width - 3, scaled(15)), RGB(42, 102, 177), 2),
+                 shot.HasColourAt(shot.FromClient(scaled(52), scaled(122)), RGB(0xE0, 0x45, 0x7B),
+                                  16),
+                 shot.HasColourAt(shot.FromClient(scaled(50), scaled(292)), RGB(0x2F, 0x9E, 0x5B),
+                                  16)});
         }));
 }
 

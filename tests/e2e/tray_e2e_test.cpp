@@ -19,43 +19,16 @@ using namespace std::chrono_literals;
 using testing::RunningProgram;
 using testing::TempFolder;
 
-// Runs a Unix program (Wine starts it with the Unix environment, the display included)
-// and waits until it has finished. Wine gives no handle for a Unix process, so a shell
-// runs it and leaves a marker file behind when it is done.
-bool RunUnixProgram(const std::string& program, const std::string& arguments) {
-    const std::string marker = "/tmp/natalo-tray-e2e-" + std::to_string(::GetCurrentProcessId());
-    std::string markerPath = "Z:" + marker;
-    std::replace(markerPath.begin(), markerPath.end(), '/', '\\');
-    ::DeleteFileA(markerPath.c_str());
-    std::string commandLine =
-        "/bin/sh -c \"" + program + " " + arguments + " >/dev/null 2>&1; touch " + marker + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessA("Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info)) {
-        ADD_FAILURE() << "cannot start " << program << ": error " << ::GetLastError();
-        return false;
-    }
-    UniqueKernelHandle process(info.hProcess);
-    UniqueKernelHandle thread(info.hThread);
-    const bool finished = testing::WaitUntil(
-        [&] { return ::GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
-    ::DeleteFileA(markerPath.c_str());
-    return finished;
-}
-
 std::string MouseMoveTo(POINT point) {
     return "mousemove " + std::to_string(point.x) + " " + std::to_string(point.y);
 }
 
 bool MoveMouseTo(POINT point) {
-    return RunUnixProgram("/usr/bin/xdotool", MouseMoveTo(point));
+    return testing::RunXdotool(MouseMoveTo(point));
 }
 
 bool ClickAt(POINT point, int button) {
-    return RunUnixProgram("/usr/bin/xdotool",
-                          MouseMoveTo(point) + " click " + std::to_string(button));
+    return testing::RunXdotool(MouseMoveTo(point) + " click " + std::to_string(button));
 }
 
 // The icons in Wine's stand-in for the taskbar's notification area.

@@ -23,23 +23,15 @@ const std::vector<std::string> kSaved{"Daten gespeichert!"};
 
 class ImportDialogTest : public testing::ExchangeWindowTest {};
 
-TEST_F(ImportDialogTest, LaidOutAsDesigned) {
+// Where its parts lie is checked with every other window's (tests/app/window_layout.golden).
+TEST_F(ImportDialogTest, TextsAndTheListEdit) {
     Start();
     EXPECT_EQ(dialog->Text(), "   Natalo - The Birthday Manager");
-    EXPECT_EQ(dialog->ClientRect().right, 482);
-    EXPECT_EQ(dialog->ClientRect().bottom, 404);
-    EXPECT_EQ(dialog->Import().GetBounds(), (ui::Bounds{8, 40, 465, 169}));
     const LONG style = ::GetWindowLongA(dialog->Import().Handle(), GWL_STYLE);
     EXPECT_TRUE(style & ES_MULTILINE);
     EXPECT_TRUE(style & ES_AUTOHSCROLL) << "no word wrap";
     EXPECT_TRUE((style & WS_HSCROLL) && (style & WS_VSCROLL));
     EXPECT_GE(::SendMessageA(dialog->Import().Handle(), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
-    EXPECT_EQ(dialog->cmdOpenFile().GetBounds(), (ui::Bounds{8, 360, 105, 25}));
-    EXPECT_EQ(dialog->cmdImport().GetBounds(), (ui::Bounds{248, 360, 139, 25}));
-    EXPECT_EQ(dialog->cmdCancel().GetBounds(), (ui::Bounds{400, 360, 75, 25}));
-    EXPECT_EQ(dialog->cmdOpenFile().Text(), "Open file ...");
-    EXPECT_EQ(dialog->cmdImport().Text(), "Import");
-    EXPECT_EQ(dialog->cmdCancel().Text(), "Cancel");
     EXPECT_EQ(dialog->FormatLabel().Text(),
               "First Name;LastName;Birthday;Gender;Address;ZIP;City;Country;Tel;Fax;Mobile;email;"
               "Url;");

@@ -48,12 +48,6 @@ class ReminderWindowTest : public ProgramTest {
         return buffer;
     }
 
-    static AddressRecord WithContacts(AddressRecord record, std::string email, std::string mobile) {
-        record.Email = std::move(email);
-        record.Mobile = std::move(mobile);
-        return record;
-    }
-
     TForm1* form1 = nullptr;
     TForm3* form3 = nullptr;
     TAbout* about = nullptr;

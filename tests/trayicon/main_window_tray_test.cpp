@@ -309,8 +309,9 @@ void AnswerCloseDialog(const std::string& answer, CloseDialogSeen& seen, int tri
                     answerButton = child;
             } else if (!text.empty()) {
                 seen.text = text;
-            } else if (::SendMessageA(child, STM_GETICON, 0, 0) ==
-                       reinterpret_cast<LRESULT>(::LoadIconA(nullptr, IDI_WARNING))) {
+            } else if (natalo::testing::SameIconPicture(
+                           reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0)),
+                           ::LoadIconA(nullptr, IDI_WARNING))) {
                 seen.warningIcon = true;
             }
         }

@@ -57,7 +57,7 @@ TEST_F(FormTest, OptionsGiveOwnerTopmostAndDefaultFontAndColour) {
     EXPECT_TRUE(::GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(::GetWindowLongA(owner.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(form.Background(), ::GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(form.Font(), CachedFont(FontSpec::Points("MS Sans Serif", 8)));
+    EXPECT_EQ(form.Font(), CachedFont(FontSpec::Points("MS Sans Serif", 8), kLayoutDpi));
     Button button(form, {1, 1, 50, 20}, "OK");
     EXPECT_EQ(button.Font(), form.Font()) << "controls take the form's font";
     EXPECT_EQ(ClientPixel(form.Handle(), 100, 100), ::GetSysColor(COLOR_BTNFACE));

@@ -17,7 +17,7 @@ TEST_F(LabelTest, AutoSizesToItsTextAndFollowsTextChanges) {
     TestForm form;
     Label label(form, {16, 20, 0, 0}, "First Name: ");
     label.SetFont(FontSpec::Points("MS Sans Serif", 8).Bold());
-    SIZE expected = MeasureText(CachedFont(FontSpec::Points("MS Sans Serif", 8).Bold()),
+    SIZE expected = MeasureText(CachedFont(FontSpec::Points("MS Sans Serif", 8).Bold(), kLayoutDpi),
                                 "First Name: ", DT_SINGLELINE);
     Bounds bounds = label.GetBounds();
     EXPECT_EQ(bounds.left, 16);
@@ -58,7 +58,7 @@ TEST_F(LabelTest, LinkLabelClicksAndChangesColourUnderTheMouse) {
     link.SetHoverColour(RGB(255, 0, 0));
     int clicks = 0;
     link.OnClick([&] { ++clicks; });
-    EXPECT_TRUE(FontSpec::FromFont(link.Font()).underline);
+    EXPECT_TRUE(link.FontDescription().underline);
     EXPECT_TRUE(ClientHasColour(link.Handle(), RGB(0, 0, 255)));
 
     ::SendMessageA(link.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
@@ -109,8 +109,8 @@ TEST_F(LabelTest, HintsAreToolsOfTheFormsOneTooltip) {
 
 TEST_F(LabelTest, PictureButtonClicksWithTheMouseAndWithTheKeyboard) {
     TestForm form;
-    PictureButton button(form, {10, 10, 33, 33}, true);
-    button.SetIcon(::LoadIconA(nullptr, IDI_APPLICATION));
+    PictureButton button(form, {10, 10, 33, 33});
+    button.SetIcon(nullptr, IDI_APPLICATION, 32);
     int clicks = 0;
     button.OnClick([&] { ++clicks; });
     ::SendMessageA(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));

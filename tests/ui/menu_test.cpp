@@ -20,16 +20,6 @@ struct MainWindowMenu {
     Edit edit{form, {10, 10, 100, 21}};
 };
 
-// Presses keys in the menu that is about to open (it runs its own loop).
-void TypeIntoOpenMenu(HWND owner, std::vector<UINT> keys) {
-    RunLater([owner, keys] {
-        for (UINT key : keys) {
-            ::PostMessageA(owner, WM_KEYDOWN, key, 1);
-            ::PostMessageA(owner, WM_KEYUP, key, 1 | (3u << 30));
-        }
-    });
-}
-
 TEST_F(MenuTest, MenuStripKeepsTheClientSizeAndHoldsARealMenu) {
     MainWindowMenu window;
     EXPECT_EQ(window.form.ClientRect().right, 320);

@@ -88,11 +88,50 @@ void PressKey(HWND window, UINT virtualKey) {
     Pump(10);
 }
 
+void PressShiftKey(HWND window, UINT virtualKey) {
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    const BYTE shift = keys[VK_SHIFT];
+    keys[VK_SHIFT] = 0x80;
+    ::SetKeyboardState(keys);
+    PressKey(window, virtualKey);
+    keys[VK_SHIFT] = shift;
+    ::SetKeyboardState(keys);
+}
+
 void PressAltKey(HWND window, char letter) {
     UINT key = static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(letter)));
     ::PostMessageA(window, WM_SYSKEYDOWN, key, KeyLParam(key, false, true));
     ::PostMessageA(window, WM_SYSKEYUP, key, KeyLParam(key, true, true));
     Pump(10);
+}
+
+void WhenMenuOpens(std::function<void()> action) {
+    // Runs once a menu is open (the menu runs its own loop, which serves the timer), or when
+    // none opened in time.
+    struct Waiting {
+        static void Once(std::function<void()> action, DWORD deadline) {
+            RunLater([action = std::move(action), deadline]() mutable {
+                const HWND menu = ::FindWindowA("#32768", nullptr);
+                if (!(menu && ::IsWindowVisible(menu)) &&
+                    static_cast<LONG>(deadline - ::GetTickCount()) > 0) {
+                    Once(std::move(action), deadline);
+                    return;
+                }
+                action();
+            });
+        }
+    };
+    Waiting::Once(std::move(action), ::GetTickCount() + 5000);
+}
+
+void TypeIntoOpenMenu(HWND owner, std::vector<UINT> keys) {
+    WhenMenuOpens([owner, keys] {
+        for (UINT key : keys) {
+            ::PostMessageA(owner, WM_KEYDOWN, key, 1);
+            ::PostMessageA(owner, WM_KEYUP, key, 1 | (3u << 30));
+        }
+    });
 }
 
 RECT WindowRect(HWND window) {
@@ -176,7 +215,7 @@ bool ClientHasColour(HWND window, COLORREF colour) {
             right = std::min(right, rect.left);
     }
     const FrameStyle& style = frame.Style();
-    return shot.HasColourAt({right - 2, band.top + style.titleHeight / 2},
+    return shot.HasColourAt({right - 2, (band.top + band.bottom) / 2},
                             BlendColour(style.titleTop, style.titleBottom, 128), 2);
 }
 
@@ -192,6 +231,8 @@ void UiTest::SetUp() {
     App().SetTitle("Der Zozerodivodurorudu");
     App().Resume();
     App().SetExceptionSink([this](const std::string& text) { errors_.push_back(text); });
+    // Windows come up at 96 DPI whatever the display's, unless a test chooses another.
+    App().SetDpiSource([](HWND) { return kLayoutDpi; });
 }
 
 void UiTest::TearDown() {
@@ -201,6 +242,7 @@ void UiTest::TearDown() {
         ::KillTimer(nullptr, id);
     LaterActions().clear();
     App().SetExceptionSink(nullptr);
+    App().SetDpiSource(nullptr);
     App().Resume();
     EXPECT_TRUE(App().Forms().empty()) << "a test left forms behind";
 }

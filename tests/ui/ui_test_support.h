@@ -24,8 +24,15 @@ void Pump(int milliseconds = 30);
 // Posts a key press (WM_KEYDOWN then WM_KEYUP) to a window and handles it through the
 // application's loop, as typing would.
 void PressKey(HWND window, UINT virtualKey);
+// The same with Shift held down (as the thread's keyboard state tells the dialog manager).
+void PressShiftKey(HWND window, UINT virtualKey);
 // Posts Alt+letter (WM_SYSKEYDOWN, WM_SYSKEYUP with the Alt bit) and handles it.
 void PressAltKey(HWND window, char letter);
+
+// Runs the action once the menu about to open is open (it runs its own loop).
+void WhenMenuOpens(std::function<void()> action);
+// Presses keys in the menu that is about to open.
+void TypeIntoOpenMenu(HWND owner, std::vector<UINT> keys);
 
 RECT WindowRect(HWND window);
 RECT ClientRectOnScreen(HWND window);

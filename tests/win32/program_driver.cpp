@@ -3,8 +3,10 @@
 #include "win32/temp_folder.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 namespace natalo::testing {
 
@@ -50,6 +52,59 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+}
+
+// Wine gives no handle for a Unix process, so a shell runs xdotool and leaves a marker
+// file behind when it is done.
+bool RunXdotool(const std::string& arguments) {
+    const std::string marker = "/tmp/natalo-xdotool-" + std::to_string(::GetCurrentProcessId());
+    std::string markerPath = "Z:" + marker;
+    std::replace(markerPath.begin(), markerPath.end(), '/', '\\');
+    ::DeleteFileA(markerPath.c_str());
+    std::string commandLine =
+        "/bin/sh -c \"/usr/bin/xdotool " + arguments + " >/dev/null 2>&1; touch " + marker + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA("Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &info))
+        return false;
+    UniqueKernelHandle process(info.hProcess);
+    UniqueKernelHandle thread(info.hThread);
+    const bool finished = WaitUntil(
+        [&] { return ::GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    ::DeleteFileA(markerPath.c_str());
+    return finished;
+}
+
+namespace {
+
+// Where Wine reads the display's DPI when a process starts; a missing value is deleted.
+const std::pair<HKEY, const char*> kLogPixels[] = {{HKEY_CURRENT_USER, "Control Panel\\Desktop"},
+                                                   {HKEY_CURRENT_CONFIG, "Software\\Fonts"}};
+void SetLogPixels(std::size_t which, std::optional<DWORD> dpi) {
+    const auto [root, key] = kLogPixels[which];
+    if (dpi)
+        ::RegSetKeyValueA(root, key, "LogPixels", REG_DWORD, &*dpi, sizeof *dpi);
+    else
+        ::RegDeleteKeyValueA(root, key, "LogPixels");
+}
+
+}  // namespace
+
+DisplayDpiForNewPrograms::DisplayDpiForNewPrograms(DWORD dpi) {
+    for (std::size_t i = 0; i < std::size(kLogPixels); ++i) {
+        DWORD value = 0, size = sizeof value;
+        if (::RegGetValueA(kLogPixels[i].first, kLogPixels[i].second, "LogPixels", RRF_RT_REG_DWORD,
+                           nullptr, &value, &size) == ERROR_SUCCESS)
+            before_[i] = value;
+        SetLogPixels(i, dpi);
+    }
+}
+
+DisplayDpiForNewPrograms::~DisplayDpiForNewPrograms() {
+    for (std::size_t i = 0; i < std::size(kLogPixels); ++i)
+        SetLogPixels(i, before_[i]);
 }
 
 std::string BuiltProgramPath() {

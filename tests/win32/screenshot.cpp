@@ -38,7 +38,29 @@ std::wstring BuildFolderFile(const char* name) {
     return folder + L"\\" + std::wstring(name, name + std::strlen(name));
 }
 
+// An icon drawn over white, as 0x00RRGGBB pixels.
+std::vector<DWORD> IconPixels(HICON icon, int size) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    if (!bitmap || !bits)
+        return {};
+    SelectedObject selected(dc.get(), bitmap.get());
+    const RECT all{0, 0, size, size};
+    ::FillRect(dc.get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::DrawIconEx(dc.get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    ::GdiFlush();
+    const auto* first = static_cast<const DWORD*>(bits);
+    return {first, first + static_cast<std::size_t>(size) * static_cast<std::size_t>(size)};
+}
+
 }  // namespace
+
+bool SameIconPicture(HICON a, HICON b, int size) {
+    return a && b && IconPixels(a, size) == IconPixels(b, size);
+}
 
 Screenshot::Screenshot(HWND window) {
     RECT rect{};

@@ -46,6 +46,10 @@ class Screenshot {
     std::vector<DWORD> pixels_;  // 0x00RRGGBB, top row first
 };
 
+// Whether two icons draw the same picture at `size` pixels (two loads of one image are
+// different handles).
+bool SameIconPicture(HICON a, HICON b, int size = 32);
+
 // The first failed of several checks, or success.
 ::testing::AssertionResult AllOf(std::initializer_list<::testing::AssertionResult> checks);
 
