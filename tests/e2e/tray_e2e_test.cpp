@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32_handle.h"
 #include "win32/program_driver.h"
 #include "win32/screenshot.h"
 #include "win32/temp_folder.h"
+#include "win32/unix_program.h"
 
 namespace natalo {
 namespace {
@@ -19,30 +19,9 @@ using namespace std::chrono_literals;
 using testing::RunningProgram;
 using testing::TempFolder;
 
-// Runs a Unix program (Wine starts it with the Unix environment, the display included)
-// and waits until it has finished. Wine gives no handle for a Unix process, so a shell
-// runs it and leaves a marker file behind when it is done.
-bool RunUnixProgram(const std::string& program, const std::string& arguments) {
-    const std::string marker = "/tmp/natalo-tray-e2e-" + std::to_string(::GetCurrentProcessId());
-    std::string markerPath = "Z:" + marker;
-    std::replace(markerPath.begin(), markerPath.end(), '/', '\\');
-    ::DeleteFileA(markerPath.c_str());
-    std::string commandLine =
-        "/bin/sh -c \"" + program + " " + arguments + " >/dev/null 2>&1; touch " + marker + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessA("Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info)) {
-        ADD_FAILURE() << "cannot start " << program << ": error " << ::GetLastError();
-        return false;
-    }
-    UniqueKernelHandle process(info.hProcess);
-    UniqueKernelHandle thread(info.hThread);
-    const bool finished = testing::WaitUntil(
-        [&] { return ::GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
-    ::DeleteFileA(markerPath.c_str());
-    return finished;
+// xdotool on the X display (Wine hands the display on to a Unix program).
+bool RunXdotool(const std::string& arguments) {
+    return testing::RunUnixCommand("/usr/bin/xdotool " + arguments).has_value();
 }
 
 std::string MouseMoveTo(POINT point) {
@@ -50,12 +29,11 @@ std::string MouseMoveTo(POINT point) {
 }
 
 bool MoveMouseTo(POINT point) {
-    return RunUnixProgram("/usr/bin/xdotool", MouseMoveTo(point));
+    return RunXdotool(MouseMoveTo(point));
 }
 
 bool ClickAt(POINT point, int button) {
-    return RunUnixProgram("/usr/bin/xdotool",
-                          MouseMoveTo(point) + " click " + std::to_string(button));
+    return RunXdotool(MouseMoveTo(point) + " click " + std::to_string(button));
 }
 
 // The icons in Wine's stand-in for the taskbar's notification area.

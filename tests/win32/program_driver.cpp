@@ -1,6 +1,7 @@
 #include "win32/program_driver.h"
 
 #include "win32/temp_folder.h"
+#include "win32/unix_program.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -53,13 +54,9 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 std::string BuiltProgramPath() {
-    // The build passes the Unix path of natalo.exe; Wine shows the root as drive Z:.
-    std::string path = NATALO_EXE_PATH;
-    if (!path.empty() && path[0] == '/') {
-        std::replace(path.begin(), path.end(), '/', '\\');
-        path = "Z:" + path;
-    }
-    return path;
+    // The build passes the Unix path of natalo.exe.
+    const std::string path = NATALO_EXE_PATH;
+    return !path.empty() && path[0] == '/' ? WinePath(path) : path;
 }
 
 bool InstallProgramIn(const TempFolder& folder) {
