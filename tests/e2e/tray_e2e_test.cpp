@@ -10,50 +10,17 @@
 #include "win32/program_driver.h"
 #include "win32/screenshot.h"
 #include "win32/temp_folder.h"
-#include "win32/unix_program.h"
 
 namespace natalo {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::CentreOf;
+using testing::ClickAt;
+using testing::MoveMouseTo;
 using testing::RunningProgram;
 using testing::TempFolder;
-
-// xdotool on the X display (Wine hands the display on to a Unix program).
-bool RunXdotool(const std::string& arguments) {
-    return testing::RunUnixCommand("/usr/bin/xdotool " + arguments).has_value();
-}
-
-std::string MouseMoveTo(POINT point) {
-    return "mousemove " + std::to_string(point.x) + " " + std::to_string(point.y);
-}
-
-bool MoveMouseTo(POINT point) {
-    return RunXdotool(MouseMoveTo(point));
-}
-
-bool ClickAt(POINT point, int button) {
-    return RunXdotool(MouseMoveTo(point) + " click " + std::to_string(button));
-}
-
-// The icons in Wine's stand-in for the taskbar's notification area.
-std::vector<HWND> TrayIconWindows() {
-    HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
-    std::vector<HWND> icons;
-    if (!tray)
-        return icons;
-    for (HWND child : testing::ChildWindows(tray)) {
-        if (::IsWindowVisible(child))
-            icons.push_back(child);
-    }
-    return icons;
-}
-
-POINT CentreOf(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
+using testing::TrayIconWindows;
 
 class TrayEndToEndTest : public ::testing::Test {
   protected:
@@ -76,14 +43,7 @@ class TrayEndToEndTest : public ::testing::Test {
             [&] { return testing::VisibleBirthdayWindows(*program).size() == 1; }));
     }
 
-    HWND OpenMenu() const {
-        HWND menu = nullptr;
-        for (HWND window : program->Windows()) {
-            if (testing::ClassNameOf(window) == "#32768" && ::IsWindowVisible(window))
-                menu = window;
-        }
-        return menu;
-    }
+    HWND OpenMenu() const { return testing::OpenPopupMenu(*program); }
 
     TempFolder folder;
     std::unique_ptr<RunningProgram> program;

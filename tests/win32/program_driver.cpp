@@ -170,6 +170,54 @@ std::vector<HWND> VisibleBirthdayWindows(const RunningProgram& program) {
     return found;
 }
 
+std::vector<HWND> TrayIconWindows() {
+    HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
+    std::vector<HWND> icons;
+    if (!tray)
+        return icons;
+    for (HWND child : ChildWindows(tray)) {
+        if (::IsWindowVisible(child))
+            icons.push_back(child);
+    }
+    return icons;
+}
+
+HWND OpenPopupMenu(const RunningProgram& program) {
+    HWND menu = nullptr;
+    for (HWND window : program.Windows()) {
+        if (ClassNameOf(window) == "#32768" && ::IsWindowVisible(window))
+            menu = window;
+    }
+    return menu;
+}
+
+POINT CentreOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+namespace {
+
+std::string MouseMoveTo(POINT point) {
+    return "mousemove " + std::to_string(point.x) + " " + std::to_string(point.y);
+}
+
+// Wine hands the X display on to a Unix program.
+bool RunXdotool(const std::string& arguments) {
+    return RunUnixCommand("/usr/bin/xdotool " + arguments).has_value();
+}
+
+}  // namespace
+
+bool MoveMouseTo(POINT point) {
+    return RunXdotool(MouseMoveTo(point));
+}
+
+bool ClickAt(POINT point, int button) {
+    return RunXdotool(MouseMoveTo(point) + " click " + std::to_string(button));
+}
+
 std::string MessageBoxText(HWND box) {
     std::string text;
     for (HWND child : ChildWindows(box)) {
