@@ -8,5 +8,3 @@ cd "$(dirname "$0")"
 tools/install-packages
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)" --target packages
-version=$(sed -n 's/^#define NATALO_VERSION_TEXT "\(.*\)"$/\1/p' build/windows/version/natalo_version.h)
-ls -l "build/package/natalo-$version-x64.msi" "build/package/natalo-$version-x64.zip"

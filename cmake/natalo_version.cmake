@@ -17,6 +17,20 @@ function(natalo_version_header version folder)
     configure_file(${PROJECT_SOURCE_DIR}/res/natalo_version.h.in ${folder}/natalo_version.h @ONLY)
 endfunction()
 
+# natalo_executable(TARGET VERSION) builds natalo.exe's sources as TARGET, its version
+# resource stamped with VERSION.
+function(natalo_executable target version)
+    set(folder ${CMAKE_CURRENT_BINARY_DIR}/${target}-version)
+    natalo_version_header(${version} ${folder})
+    add_executable(${target} WIN32 ${PROJECT_SOURCE_DIR}/src/app/main.cpp
+        ${PROJECT_SOURCE_DIR}/res/natalo.rc)
+    target_include_directories(${target} PRIVATE ${folder} ${PROJECT_SOURCE_DIR}/res)
+    # windres leaves no list of the headers it read: the resource names the one that changes.
+    set_property(SOURCE ${PROJECT_SOURCE_DIR}/res/natalo.rc APPEND PROPERTY
+        OBJECT_DEPENDS ${folder}/natalo_version.h)
+    target_link_libraries(${target} PRIVATE natalo_win)
+endfunction()
+
 # natalo_packages(TARGET EXECUTABLE VERSION FOLDER [ALL]) makes a target that writes
 # natalo-VERSION-x64.msi and natalo-VERSION-x64.zip of the executable target into FOLDER.
 function(natalo_packages target executable version folder)

@@ -473,9 +473,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OpenMenuStripItem(static_cast<int>(wParam), true);
         return 0;
     }
-    // An installer, or the end of the user's session, ends the program without asking:
-    // nothing is written at exit, every change is on disk already.
-    if (message == CloseRequestMessage() || (message == WM_ENDSESSION && wParam)) {
+    // An installer ends the program without asking: nothing is written at exit, every
+    // change is on disk already.
+    if (message == CloseRequestMessage()) {
         if (App().MainForm() == this)
             App().Terminate();
         return 0;

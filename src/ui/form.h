@@ -61,9 +61,9 @@ enum class Placement {
 
 // The window class of every form: how another process finds the program's windows.
 inline constexpr char kFormClassName[] = "NataloForm";
-// The message that asks a running program to end, as WM_ENDSESSION does at the end of the
-// session: its main form ends the application, the other forms pass it over. Posted by
-// an installer that is about to replace or remove the executable.
+// The message that asks a running program to end: its main form ends the application, the
+// other forms pass it over. Posted by an installer that is about to replace or remove the
+// executable.
 UINT CloseRequestMessage();
 
 // The modal result of a modal form closed without SetModalResult.

@@ -1,7 +1,6 @@
 // The application object: main form, message loop, default error handling.
 #include <new>
 #include <stdexcept>
-#include <tuple>
 
 #include "ui/button.h"
 #include "ui/list_view.h"
@@ -56,24 +55,6 @@ TEST_F(ApplicationTest, MainFormThatRefusesToCloseKeepsTheApplicationRunning) {
     ::SendMessageA(main.Handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(App().Terminated());
     EXPECT_TRUE(main.Visible());
-}
-
-// Even a main form that refuses to close ends the application, without being asked, at the
-// end of the session and on an installer's request; the other forms pass both over.
-TEST_F(ApplicationTest, SessionEndAndCloseRequestEndTheApplicationAtTheMainForm) {
-    TestForm main;
-    TestForm other;
-    main.closeAction = CloseAction::None;
-    for (const auto& [message, wParam, ends] :
-         {std::tuple{CloseRequestMessage(), 0, true}, std::tuple{UINT{WM_ENDSESSION}, TRUE, true},
-          std::tuple{UINT{WM_ENDSESSION}, FALSE, false}}) {
-        App().Resume();
-        ::SendMessageA(other.Handle(), message, wParam, 0);
-        EXPECT_FALSE(App().Terminated());
-        ::SendMessageA(main.Handle(), message, wParam, 0);
-        EXPECT_EQ(App().Terminated(), ends) << message << " " << wParam;
-    }
-    EXPECT_EQ(main.closeCalls, 0);
 }
 
 TEST_F(ApplicationTest, ErrorInACommandGoesToTheHandlerWithAPeriodAndTheLoopGoesOn) {
