@@ -1,6 +1,7 @@
 #include "win32/program_driver.h"
 
 #include "win32/temp_folder.h"
+#include "win32/unix_program.h"
 
 #include <algorithm>
 #include <iterator>
@@ -54,29 +55,6 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     }
 }
 
-// Wine gives no handle for a Unix process, so a shell runs xdotool and leaves a marker
-// file behind when it is done.
-bool RunXdotool(const std::string& arguments) {
-    const std::string marker = "/tmp/natalo-xdotool-" + std::to_string(::GetCurrentProcessId());
-    std::string markerPath = "Z:" + marker;
-    std::replace(markerPath.begin(), markerPath.end(), '/', '\\');
-    ::DeleteFileA(markerPath.c_str());
-    std::string commandLine =
-        "/bin/sh -c \"/usr/bin/xdotool " + arguments + " >/dev/null 2>&1; touch " + marker + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessA("Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info))
-        return false;
-    UniqueKernelHandle process(info.hProcess);
-    UniqueKernelHandle thread(info.hThread);
-    const bool finished = WaitUntil(
-        [&] { return ::GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
-    ::DeleteFileA(markerPath.c_str());
-    return finished;
-}
-
 namespace {
 
 // Where Wine reads the display's DPI when a process starts; a missing value is deleted.
@@ -108,13 +86,9 @@ DisplayDpiForNewPrograms::~DisplayDpiForNewPrograms() {
 }
 
 std::string BuiltProgramPath() {
-    // The build passes the Unix path of natalo.exe; Wine shows the root as drive Z:.
-    std::string path = NATALO_EXE_PATH;
-    if (!path.empty() && path[0] == '/') {
-        std::replace(path.begin(), path.end(), '/', '\\');
-        path = "Z:" + path;
-    }
-    return path;
+    // The build passes the Unix path of natalo.exe.
+    const std::string path = NATALO_EXE_PATH;
+    return !path.empty() && path[0] == '/' ? WinePath(path) : path;
 }
 
 bool InstallProgramIn(const TempFolder& folder) {
@@ -226,6 +200,54 @@ std::vector<HWND> VisibleBirthdayWindows(const RunningProgram& program) {
         }
     }
     return found;
+}
+
+std::vector<HWND> TrayIconWindows() {
+    HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
+    std::vector<HWND> icons;
+    if (!tray)
+        return icons;
+    for (HWND child : ChildWindows(tray)) {
+        if (::IsWindowVisible(child))
+            icons.push_back(child);
+    }
+    return icons;
+}
+
+HWND OpenPopupMenu(const RunningProgram& program) {
+    HWND menu = nullptr;
+    for (HWND window : program.Windows()) {
+        if (ClassNameOf(window) == "#32768" && ::IsWindowVisible(window))
+            menu = window;
+    }
+    return menu;
+}
+
+POINT CentreOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// Wine hands the X display on to a Unix program.
+bool RunXdotool(const std::string& arguments) {
+    return RunUnixCommand("/usr/bin/xdotool " + arguments).has_value();
+}
+
+namespace {
+
+std::string MouseMoveTo(POINT point) {
+    return "mousemove " + std::to_string(point.x) + " " + std::to_string(point.y);
+}
+
+}  // namespace
+
+bool MoveMouseTo(POINT point) {
+    return RunXdotool(MouseMoveTo(point));
+}
+
+bool ClickAt(POINT point, int button) {
+    return RunXdotool(MouseMoveTo(point) + " click " + std::to_string(button));
 }
 
 std::string MessageBoxText(HWND box) {

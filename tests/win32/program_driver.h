@@ -78,6 +78,15 @@ class DisplayDpiForNewPrograms {
 HWND FindMainWindow(const RunningProgram& program);
 std::vector<HWND> VisibleBirthdayWindows(const RunningProgram& program);
 
+// The icons in Wine's stand-in for the taskbar's notification area.
+std::vector<HWND> TrayIconWindows();
+// The program's popup menu that is open, or null.
+HWND OpenPopupMenu(const RunningProgram& program);
+POINT CentreOf(HWND window);
+// The mouse on the X display (xdotool), at screen coordinates.
+bool MoveMouseTo(POINT point);
+bool ClickAt(POINT point, int button);
+
 // The text of a message box (its static controls, joined by new lines).
 std::string MessageBoxText(HWND box);
 // Clicks the button with this caption in a dialog; false when there is none.
