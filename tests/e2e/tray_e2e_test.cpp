@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32_handle.h"
 #include "win32/program_driver.h"
 #include "win32/screenshot.h"
 #include "win32/temp_folder.h"
@@ -16,66 +15,12 @@ namespace natalo {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::CentreOf;
+using testing::ClickAt;
+using testing::MoveMouseTo;
 using testing::RunningProgram;
 using testing::TempFolder;
-
-// Runs a Unix program (Wine starts it with the Unix environment, the display included)
-// and waits until it has finished. Wine gives no handle for a Unix process, so a shell
-// runs it and leaves a marker file behind when it is done.
-bool RunUnixProgram(const std::string& program, const std::string& arguments) {
-    const std::string marker = "/tmp/natalo-tray-e2e-" + std::to_string(::GetCurrentProcessId());
-    std::string markerPath = "Z:" + marker;
-    std::replace(markerPath.begin(), markerPath.end(), '/', '\\');
-    ::DeleteFileA(markerPath.c_str());
-    std::string commandLine =
-        "/bin/sh -c \"" + program + " " + arguments + " >/dev/null 2>&1; touch " + marker + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessA("Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info)) {
-        ADD_FAILURE() << "cannot start " << program << ": error " << ::GetLastError();
-        return false;
-    }
-    UniqueKernelHandle process(info.hProcess);
-    UniqueKernelHandle thread(info.hThread);
-    const bool finished = testing::WaitUntil(
-        [&] { return ::GetFileAttributesA(markerPath.c_str()) != INVALID_FILE_ATTRIBUTES; });
-    ::DeleteFileA(markerPath.c_str());
-    return finished;
-}
-
-std::string MouseMoveTo(POINT point) {
-    return "mousemove " + std::to_string(point.x) + " " + std::to_string(point.y);
-}
-
-bool MoveMouseTo(POINT point) {
-    return RunUnixProgram("/usr/bin/xdotool", MouseMoveTo(point));
-}
-
-bool ClickAt(POINT point, int button) {
-    return RunUnixProgram("/usr/bin/xdotool",
-                          MouseMoveTo(point) + " click " + std::to_string(button));
-}
-
-// The icons in Wine's stand-in for the taskbar's notification area.
-std::vector<HWND> TrayIconWindows() {
-    HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
-    std::vector<HWND> icons;
-    if (!tray)
-        return icons;
-    for (HWND child : testing::ChildWindows(tray)) {
-        if (::IsWindowVisible(child))
-            icons.push_back(child);
-    }
-    return icons;
-}
-
-POINT CentreOf(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
+using testing::TrayIconWindows;
 
 class TrayEndToEndTest : public ::testing::Test {
   protected:
@@ -98,14 +43,7 @@ class TrayEndToEndTest : public ::testing::Test {
             [&] { return testing::VisibleBirthdayWindows(*program).size() == 1; }));
     }
 
-    HWND OpenMenu() const {
-        HWND menu = nullptr;
-        for (HWND window : program->Windows()) {
-            if (testing::ClassNameOf(window) == "#32768" && ::IsWindowVisible(window))
-                menu = window;
-        }
-        return menu;
-    }
+    HWND OpenMenu() const { return testing::OpenPopupMenu(*program); }
 
     TempFolder folder;
     std::unique_ptr<RunningProgram> program;

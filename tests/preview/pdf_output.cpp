@@ -8,6 +8,8 @@
 #include <regex>
 #include <sstream>
 
+#include "win32/unix_program.h"
+
 namespace natalo::testing {
 namespace {
 
@@ -15,16 +17,6 @@ std::string Environment(const char* name) {
     char value[1024] = {};
     const DWORD length = ::GetEnvironmentVariableA(name, value, sizeof value);
     return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
-}
-
-// The Wine path of a Unix path.
-std::string WinePath(const std::string& unixPath) {
-    std::string path = "Z:" + unixPath;
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
 }
 
 std::vector<std::string> FindPdfs(const std::string& title) {
@@ -64,40 +56,6 @@ std::string PdfFolder() {
     return Environment("NATALO_TEST_PDF_DIR");
 }
 
-// Wine starts a Unix program without waiting for it and without handing it the pipes of
-// the Windows side: the program writes into a file of the folder, renamed when complete.
-std::string RunUnixProgram(const std::string& commandLine) {
-    static int run = 0;
-    const std::string output = PdfFolder() + "/output-" + std::to_string(++run);
-    std::string command = "/bin/sh -c \"" + commandLine + " > " + output +
-                          ".part 2>/dev/null; mv " + output + ".part " + output + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process))
-        return {};
-    ::CloseHandle(process.hProcess);
-    ::CloseHandle(process.hThread);
-    const std::string result = WinePath(output);
-    const DWORD start = ::GetTickCount();
-    while (::GetFileAttributesA(result.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        if (::GetTickCount() - start > 20000)
-            return {};
-        ::Sleep(10);
-    }
-    std::string text;
-    if (FILE* file = std::fopen(result.c_str(), "rb")) {
-        char buffer[4096];
-        std::size_t read = 0;
-        while ((read = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            text.append(buffer, read);
-        std::fclose(file);
-    }
-    ::DeleteFileA(result.c_str());
-    return text;
-}
-
 std::optional<std::string> WaitForPdf(const std::string& title, int timeoutMs) {
     const DWORD start = ::GetTickCount();
     while (static_cast<int>(::GetTickCount() - start) < timeoutMs) {
@@ -133,7 +91,7 @@ bool PdfExists(const std::string& title) {
 
 PdfInfo ReadPdfInfo(const std::string& pdf) {
     PdfInfo info;
-    const std::string text = RunUnixProgram("/usr/bin/pdfinfo " + pdf);
+    const std::string text = RunUnixCommand("/usr/bin/pdfinfo " + pdf).value_or("");
     std::smatch match;
     if (std::regex_search(text, match, std::regex("Pages:\\s+([0-9]+)")))
         info.pages = std::atoi(match[1].str().c_str());
@@ -145,7 +103,7 @@ PdfInfo ReadPdfInfo(const std::string& pdf) {
 }
 
 std::vector<PdfWord> ReadPdfWords(const std::string& pdf) {
-    const std::string html = RunUnixProgram("/usr/bin/pdftotext -bbox " + pdf + " -");
+    const std::string html = RunUnixCommand("/usr/bin/pdftotext -bbox " + pdf + " -").value_or("");
     std::vector<PdfWord> words;
     int page = 0;
     std::istringstream lines(html);
@@ -167,7 +125,7 @@ std::vector<PdfWord> ReadPdfWords(const std::string& pdf) {
 
 std::vector<PdfImage> ReadPdfImages(const std::string& pdf) {
     // page num type width height ...; two heading lines
-    std::istringstream lines(RunUnixProgram("/usr/bin/pdfimages -list " + pdf));
+    std::istringstream lines(RunUnixCommand("/usr/bin/pdfimages -list " + pdf).value_or(""));
     std::vector<PdfImage> images;
     std::string line;
     for (int skip = 0; skip < 2 && std::getline(lines, line); ++skip) {

@@ -47,7 +47,4 @@ struct PdfImage {
 };
 std::vector<PdfImage> ReadPdfImages(const std::string& pdf);
 
-// Runs a Unix program and returns its standard output; empty when it cannot start.
-std::string RunUnixProgram(const std::string& commandLine);
-
 }  // namespace natalo::testing

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ bool HasChildOfClass(HWND window, const std::string& className);
 // Runs a predicate until it holds or the time is up; returns whether it held.
 bool WaitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// Runs xdotool on the X display with these arguments and waits until it has finished:
+// input that the X server delivers to Wine as a user's would.
+bool RunXdotool(const std::string& arguments);
 
 // natalo.exe of this build.
 std::string BuiltProgramPath();
@@ -57,10 +62,30 @@ class RunningProgram {
     DWORD processId_ = 0;
 };
 
+// The display's DPI for the programs started while it lives, as Wine reads it when a
+// process starts (LogPixels); the prefix's own values are put back at the end.
+class DisplayDpiForNewPrograms {
+  public:
+    explicit DisplayDpiForNewPrograms(DWORD dpi);
+    ~DisplayDpiForNewPrograms();
+
+  private:
+    std::optional<DWORD> before_[2];
+};
+
 // natalo's main window and birthday windows wear the same caption; the main window is the
 // one with the address list. The main window (hidden or not), or null:
 HWND FindMainWindow(const RunningProgram& program);
 std::vector<HWND> VisibleBirthdayWindows(const RunningProgram& program);
+
+// The icons in Wine's stand-in for the taskbar's notification area.
+std::vector<HWND> TrayIconWindows();
+// The program's popup menu that is open, or null.
+HWND OpenPopupMenu(const RunningProgram& program);
+POINT CentreOf(HWND window);
+// The mouse on the X display (xdotool), at screen coordinates.
+bool MoveMouseTo(POINT point);
+bool ClickAt(POINT point, int button);
 
 // The text of a message box (its static controls, joined by new lines).
 std::string MessageBoxText(HWND box);
