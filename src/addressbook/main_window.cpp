@@ -159,8 +159,10 @@ TInput::TInput(const Environment& environment)
     cmdTellFriends_.OnClick([this] { cmdTellFriendsClick(); });
     cmdAbout_.OnClick([this] { cmdAboutClick(); });
     cmdClose_.OnClick([this] { cmdCloseClick(); });
-    CreateTrayIcon();
+}
 
+void TInput::Start() {
+    CreateTrayIcon();
     // A failure here (the data file cannot be opened) is reported, and start-up goes on
     // with the rest of the program.
     ui::App().Guard([this] { FormCreate(); });
