@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/io_error.h"
+#include "ui/gdi.h"
 
 namespace natalo {
 namespace {
@@ -33,10 +34,8 @@ RecordingDevice Measured(HDC dc) {
 // session): it is asked once, not for every page recorded.
 const RecordingDevice& Screen() {
     static const RecordingDevice screen = [] {
-        HDC dc = ::GetDC(nullptr);
-        const RecordingDevice measured = Measured(dc);
-        ::ReleaseDC(nullptr, dc);
-        return measured;
+        const ui::WindowDc screen(nullptr);
+        return Measured(screen.dc());
     }();
     return screen;
 }
