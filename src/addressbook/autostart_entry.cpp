@@ -37,6 +37,11 @@ bool AutostartEntry::IsOn() const {
     return IsAutostartEntryFor(registry.ReadString(kAutostartValueName), executablePath_);
 }
 
+bool AutostartEntry::IsSet() const {
+    RegistryAccessor registry(HKEY_CURRENT_USER);
+    return registry.OpenKey(keyPath_, false) && registry.ValueExists(kAutostartValueName);
+}
+
 void AutostartEntry::SwitchOn() const {
     AutostartCommand() = AutostartCommandFor(executablePath_);
     RegistryAccessor registry(HKEY_CURRENT_USER);

@@ -27,6 +27,8 @@ class AutostartEntry {
     // Whether the entry starts this executable; a missing entry reads as off. An entry
     // that is not text raises "Ungültiger Datentyp für 'ZozerodivodUrorudu'".
     bool IsOn() const;
+    // Whether there is an entry at all, this executable's or another's.
+    bool IsSet() const;
     // Writes AutostartCommand() (set here) as the entry; raises "Konnte Daten für
     // 'ZozerodivodUrorudu' nicht setzen" when the registry refuses. The key stays.
     void SwitchOn() const;

@@ -160,8 +160,10 @@ TInput::TInput(const Environment& environment, std::shared_ptr<TimerDriver> time
     cmdTellFriends_.OnClick([this] { cmdTellFriendsClick(); });
     cmdAbout_.OnClick([this] { cmdAboutClick(); });
     cmdClose_.OnClick([this] { cmdCloseClick(); });
-    CreateTrayIcon();
+}
 
+void TInput::Start() {
+    CreateTrayIcon();
     // A failure here (the data file cannot be opened) is reported, and start-up goes on
     // with the rest of the program.
     ui::App().Guard([this] { FormCreate(); });

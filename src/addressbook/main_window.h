@@ -3,7 +3,7 @@
 // address book's staging values; it is created first and hidden, and it is the
 // application's main form. The windows its other commands open are created after it or
 // live in other parts of the program: the program connects them at start-up
-// (Connections, ConnectEditor).
+// (Connections, ConnectEditor), and only then starts the window (Start).
 #pragma once
 
 #include <array>
@@ -56,6 +56,11 @@ class TInput : public ui::Form, private AddressBookView {
     Connections& Connect() { return connections_; }
     // The address editor that "&Add" and "Change address" open.
     void ConnectEditor(Tfrmerf& editor) { editor_ = &editor; }
+    // Starts the tray icon with its daily timer, then runs the creation handler (which
+    // opens the data file). Called once every command is connected: from here on a click
+    // on the icon can come, and the creation handler's messages and error boxes run a
+    // message loop that serves it.
+    void Start();
 
     const Environment& Env() const { return environment_; }
     DataFile& Data() { return dataFile_; }

@@ -16,7 +16,7 @@ namespace natalo {
 
 class TInput;
 
-// Once a day while the program runs, counted from the main window's creation.
+// Once a day while the program runs, counted from the start of the main window.
 constexpr std::uint32_t kDailyCheckInterval = 86400000;
 
 class MainWindowTray {

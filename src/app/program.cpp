@@ -28,7 +28,11 @@ Program::Program(const Environment& environment, ProgramSeams seams)
       form4_(lists_.printList, printer_, seams_.choosePrint),
       about_(environment_.shell),
       birthdayWindows_(input_, form3_, lists_) {
+    // Every window exists and every command is connected before anything can run a
+    // message loop: a click on the tray icon during the start-up's first message box (an
+    // unreadable data file, say) must find the windows it opens.
     ConnectCommands();
+    input_.Start();
 }
 
 void Program::ConnectCommands() {

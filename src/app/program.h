@@ -40,9 +40,10 @@ struct ProgramSeams {
 
 class Program {
   public:
-    // Creates every window, hidden, and connects their commands. A window that cannot be
-    // created throws; a failure inside a window's own start (the data file cannot be
-    // opened) has been reported and start-up goes on.
+    // Creates every window, hidden, connects their commands, and then starts the main
+    // window (its tray icon, and its data file). A window that cannot be created throws; a
+    // failure inside a window's own start (the data file cannot be opened) has been
+    // reported and start-up goes on.
     explicit Program(const Environment& environment, ProgramSeams seams = {});
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

@@ -7,6 +7,7 @@
 namespace natalo {
 
 inline constexpr const char* kSingleInstanceMutexName = "Zozerodivodurorudu";
+inline constexpr const char* kProgramKeyPath = "Software\\Zarnik Computers\\Natalo";
 
 class SingleInstance {
   public:
@@ -25,6 +26,10 @@ class ProgramKey {
   public:
     ProgramKey();
     bool IsOpen() const { return static_cast<bool>(key_); }
+
+    // The key goes with the program when nothing is in it, and so does the company key
+    // above it; without the rights nothing happens.
+    static void DeleteWhenEmpty();
 
   private:
     UniqueRegistryKey key_;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "exchange/latin_folding.h"
+
 namespace natalo {
 namespace {
 
@@ -100,12 +102,22 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string Windows1252Converter::FromUtf8(std::string_view utf8) const {
+std::string Windows1252Converter::FromUtf8(std::string_view utf8, std::size_t& lost) const {
     std::string ansi;
     ansi.reserve(utf8.size());
     std::size_t pos = 0;
-    while (pos < utf8.size())
-        ansi += Windows1252FromCodePoint(DecodeUtf8At(utf8, pos));
+    while (pos < utf8.size()) {
+        const char32_t codePoint = DecodeUtf8At(utf8, pos);
+        char byte = Windows1252FromCodePoint(codePoint);
+        if (byte == '?' && codePoint != U'?') {
+            byte = LatinLetterWithoutDiacritic(codePoint);
+            if (byte == '\0') {
+                byte = '?';
+                ++lost;
+            }
+        }
+        ansi += byte;
+    }
     return ansi;
 }
 

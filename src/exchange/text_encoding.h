@@ -13,14 +13,22 @@ namespace natalo {
 class AnsiConverter {
   public:
     virtual ~AnsiConverter() = default;
-    // Converts UTF-8 text to ANSI. A character the code page lacks, and a byte that does
-    // not belong to a well-formed UTF-8 sequence, becomes "?".
-    virtual std::string FromUtf8(std::string_view utf8) const = 0;
+    // Converts UTF-8 text to ANSI. A Latin letter with diacritics that the code page lacks
+    // keeps its letter without them (LatinLetterWithoutDiacritic: "Ayşe" becomes "Ayse");
+    // any other character the code page lacks, and a byte that does not belong to a
+    // well-formed UTF-8 sequence, becomes "?" and is added to `lost`.
+    virtual std::string FromUtf8(std::string_view utf8, std::size_t& lost) const = 0;
+    // The same, where nobody is told what was lost.
+    std::string FromUtf8(std::string_view utf8) const {
+        std::size_t lost = 0;
+        return FromUtf8(utf8, lost);
+    }
 };
 
 class Windows1252Converter : public AnsiConverter {
   public:
-    std::string FromUtf8(std::string_view utf8) const override;
+    using AnsiConverter::FromUtf8;
+    std::string FromUtf8(std::string_view utf8, std::size_t& lost) const override;
 };
 
 // The Windows-1252 byte of a Unicode code point, or '?' when the code page lacks it.

@@ -27,8 +27,8 @@ bool IsControl(char32_t c) {
 
 // The text as one line of the import list, still UTF-8: each run of line breaks a blank
 // (none at either end), other control characters blanks, ";" a ",". Characters outside the
-// Basic Multilingual Plane become "?" here: no ANSI code page has them, and a converter
-// that works in UTF-16 would otherwise make two "?" of each.
+// Basic Multilingual Plane become U+FFFD here: no ANSI code page has them, and a converter
+// that works in UTF-16 would otherwise make two "?" of each; U+FFFD becomes one, counted.
 std::string SingleLine(std::string_view utf8) {
     std::string line;
     line.reserve(utf8.size());
@@ -48,7 +48,7 @@ std::string SingleLine(std::string_view utf8) {
         } else if (c == ';') {
             line += ',';
         } else if (c >= 0x10000) {
-            line += '?';
+            AppendUtf8(line, kReplacementCharacter);
         } else {
             AppendUtf8(line, c);
         }
@@ -184,7 +184,7 @@ class PersonBuilder {
     }
 
     void Set(std::string AddressRecord::*field, std::string_view utf8) {
-        std::string text = converter_.FromUtf8(SingleLine(utf8));
+        std::string text = converter_.FromUtf8(SingleLine(utf8), lost_);
         if (const std::size_t capacity = CapacityOf(field); text.size() > capacity) {
             text.resize(capacity);
             shortened_ = true;
@@ -236,11 +236,13 @@ class PersonBuilder {
 
     const AddressRecord& Person() const { return person_; }
     bool Shortened() const { return shortened_; }
+    std::size_t LostCharacters() const { return lost_; }
 
   private:
     const AnsiConverter& converter_;
     AddressRecord person_;
     bool shortened_ = false;
+    std::size_t lost_ = 0;
 };
 
 }  // namespace
@@ -277,6 +279,7 @@ VCardImport VCardToImportLines(std::string_view bytes, const AnsiConverter& conv
         result.withoutBirthday += fields.birthday ? 0 : 1;
         result.unterminated += card.unterminated ? 1 : 0;
         result.shortened += person.Shortened() ? 1 : 0;
+        result.lostCharacters += person.LostCharacters();
     }
     return result;
 }
@@ -294,6 +297,10 @@ std::string VCardLoadSummary(const VCardImport& cards, const RegionalSettings& r
     if (cards.shortened > 0)
         text += "\r\n" + std::to_string(cards.shortened) +
                 " with a value longer than the address book keeps, cut to fit.";
+    if (cards.lostCharacters > 0)
+        text += "\r\n" + std::to_string(cards.lostCharacters) +
+                (cards.lostCharacters == 1 ? " character" : " characters") +
+                " that the address book cannot hold became \"?\".";
     return text;
 }
 

@@ -25,10 +25,11 @@
 // - Birthday: see vcard_birthday.h; written in the user's short date format with a
 //   four-digit year, so that it reads back in the right century; no text without one.
 // - Values: line breaks (and other control characters) become blanks, and none at the
-//   start or end; a ";" becomes ","; characters the ANSI code page lacks become one "?"
-//   each (also those outside the Basic Multilingual Plane). A value longer than its field
-//   in the address book is cut to what Save would keep, and the card is counted as
-//   shortened, so that a line never loses its later fields to the import's line limit.
+//   start or end; a ";" becomes ","; a Latin letter with diacritics that the ANSI code
+//   page lacks is kept without them (ş as s), and every other character the code page
+//   lacks becomes one "?" (also those outside the Basic Multilingual Plane), counted. A value
+//   longer than its field in the address book is cut to what Save would keep, and the card is
+//   counted as shortened, so that a line never loses its later fields to the import's line limit.
 // - Photos, sounds, keys and every property not named here are skipped.
 // Damaged files: a card without END:VCARD is still read (counted as unterminated); lines
 // without a ":" are skipped; a file that is no vCard gives no lines at all.
@@ -51,6 +52,7 @@ struct VCardImport {
     std::size_t withoutBirthday = 0;  // lines that Import saves with 1 January 2999
     std::size_t unterminated = 0;     // cards that lacked END:VCARD
     std::size_t shortened = 0;        // cards with a value cut to its field's size
+    std::size_t lostCharacters = 0;   // characters stored as "?" (see the Values above)
 
     // The lines for the import dialog's text box, each followed by CR LF.
     std::string Text() const;
@@ -61,7 +63,8 @@ VCardImport VCardToImportLines(std::string_view bytes, const AnsiConverter& conv
 
 // What the import dialog tells the user after loading the cards: how many were read, how
 // many have no birthday (Import saves those with 1 January 2999, in the user's short date
-// format), and, when it happened, how many were damaged or had a value cut.
+// format), and, when it happened, how many were damaged or had a value cut, and how many
+// characters became "?".
 std::string VCardLoadSummary(const VCardImport& cards, const RegionalSettings& regional);
 
 }  // namespace natalo

@@ -1,5 +1,7 @@
 // UTF-8 to ANSI through the system's own tables, so that an imported UTF-8 list comes out
-// in whatever ANSI code page this Windows uses, not only in Windows-1252.
+// in whatever ANSI code page this Windows uses, not only in Windows-1252. The letters the
+// code page lacks go through the program's own table (latin_folding.h), not through the
+// system's "best fit", which differs between Windows versions and Wine.
 #pragma once
 
 #include <string>
@@ -11,7 +13,8 @@ namespace natalo {
 
 class Win32AnsiConverter : public AnsiConverter {
   public:
-    std::string FromUtf8(std::string_view utf8) const override;
+    using AnsiConverter::FromUtf8;
+    std::string FromUtf8(std::string_view utf8, std::size_t& lost) const override;
 };
 
 }  // namespace natalo

@@ -2,6 +2,20 @@
 
 namespace natalo {
 
+LOGFONTA LogicalFontOf(const TFont& font) {
+    LOGFONTA logFont{};
+    logFont.lfHeight = font.Height();
+    logFont.lfWeight = font.Bold ? FW_BOLD : FW_NORMAL;
+    logFont.lfItalic = font.Italic;
+    logFont.lfUnderline = font.Underline;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    logFont.lfQuality = DEFAULT_QUALITY;
+    ::lstrcpynA(logFont.lfFaceName, font.Name.c_str(), LF_FACESIZE);
+    return logFont;
+}
+
 TCanvas::~TCanvas() {
     Unselect();
 }
@@ -67,16 +81,7 @@ void TCanvas::LineTo(int x, int y) {
 void TCanvas::Realise() {
     if (!dc_ || !stale_)
         return;
-    LOGFONTA logFont{};
-    logFont.lfHeight = font_.Height();
-    logFont.lfWeight = font_.Bold ? FW_BOLD : FW_NORMAL;
-    logFont.lfItalic = font_.Italic;
-    logFont.lfUnderline = font_.Underline;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    logFont.lfQuality = DEFAULT_QUALITY;
-    ::lstrcpynA(logFont.lfFaceName, font_.Name.c_str(), LF_FACESIZE);
+    const LOGFONTA logFont = LogicalFontOf(font_);
     UniqueFont font(::CreateFontIndirectA(&logFont));
     UniquePen pen(::CreatePen(PS_SOLID, pen_.Width, pen_.Color));
     UniqueBrush brush(brush_.Clear ? nullptr : ::CreateSolidBrush(brush_.Color));

@@ -40,6 +40,9 @@ struct TBrush {
     friend bool operator==(const TBrush&, const TBrush&) = default;
 };
 
+// The LOGFONT that a canvas creates for the font.
+LOGFONTA LogicalFontOf(const TFont& font);
+
 class TCanvas {
   public:
     TCanvas() = default;

@@ -3,17 +3,51 @@
 #include <cstring>
 
 #include "platform/io_error.h"
+#include "ui/gdi.h"
 
 namespace natalo {
+namespace {
 
-int ScreenPixelsPerInch() {
-    static const int dpi = [] {
-        HDC screen = ::GetDC(nullptr);
-        const int value = ::GetDeviceCaps(screen, LOGPIXELSY);
-        ::ReleaseDC(nullptr, screen);
-        return value > 0 ? value : 96;
+constexpr int kHundredthsPerMillimetre = 100;
+
+// What a recording device is measured in: its pixels per inch, and its pixels per
+// millimetre as a metafile header records them (its size in pixels and in millimetres).
+struct RecordingDevice {
+    RecordingResolution pixelsPerInch;
+    SIZE pixels{1, 1};
+    SIZE millimetres{1, 1};
+};
+
+RecordingDevice Measured(HDC dc) {
+    RecordingDevice device;
+    const auto positive = [](int value, int fallback) { return value > 0 ? value : fallback; };
+    device.pixelsPerInch = {positive(::GetDeviceCaps(dc, LOGPIXELSX), 96),
+                            positive(::GetDeviceCaps(dc, LOGPIXELSY), 96)};
+    device.pixels = {positive(::GetDeviceCaps(dc, HORZRES), 1),
+                     positive(::GetDeviceCaps(dc, VERTRES), 1)};
+    device.millimetres = {positive(::GetDeviceCaps(dc, HORZSIZE), 1),
+                          positive(::GetDeviceCaps(dc, VERTSIZE), 1)};
+    return device;
+}
+
+// The screen does not change while the program runs (a new system DPI needs a new
+// session): it is asked once, not for every page recorded.
+const RecordingDevice& Screen() {
+    static const RecordingDevice screen = [] {
+        const ui::WindowDc screen(nullptr);
+        return Measured(screen.dc());
     }();
-    return dpi;
+    return screen;
+}
+
+RecordingDevice DeviceOf(HDC referenceDc) {
+    return referenceDc ? Measured(referenceDc) : Screen();
+}
+
+}  // namespace
+
+RecordingResolution RecordingPixelsPerInch(HDC referenceDc) {
+    return DeviceOf(referenceDc).pixelsPerInch;
 }
 
 void TMetafile::Assign(UniqueEnhMetaFile handle) {
@@ -50,17 +84,24 @@ void TMetafile::LoadFromBytes(std::span<const std::byte> bytes) {
         throw EInOutError(kIoReadPastEnd);
     ENHMETAHEADER header{};
     ::GetEnhMetaFileHeader(loaded.get(), sizeof header, &header);
-    const int dpi = ScreenPixelsPerInch();
-    width_ = ::MulDiv(header.rclFrame.right - header.rclFrame.left, dpi, 2540);
-    height_ = ::MulDiv(header.rclFrame.bottom - header.rclFrame.top, dpi, 2540);
+    const auto positive = [](LONG value) { return value > 0 ? static_cast<int>(value) : 1; };
+    width_ = ::MulDiv(header.rclFrame.right - header.rclFrame.left, positive(header.szlDevice.cx),
+                      positive(header.szlMillimeters.cx) * kHundredthsPerMillimetre);
+    height_ = ::MulDiv(header.rclFrame.bottom - header.rclFrame.top, positive(header.szlDevice.cy),
+                       positive(header.szlMillimeters.cy) * kHundredthsPerMillimetre);
     Assign(std::move(loaded));
 }
 
 TMetafileCanvas::TMetafileCanvas(TMetafile& metafile, HDC referenceDc) : metafile_(metafile) {
-    // The frame in 0.01 mm, so that the recorded size in screen pixels comes back on load.
-    const int dpi = ScreenPixelsPerInch();
-    const RECT frame{0, 0, ::MulDiv(metafile.Width(), 2540, dpi),
-                     ::MulDiv(metafile.Height(), 2540, dpi)};
+    // The frame in 0.01 mm by the pixels per millimetre the header will record, so that
+    // playing it maps exactly the pixels drawn onto the target, and the size comes back
+    // on load.
+    const RecordingDevice device = DeviceOf(referenceDc);
+    const RECT frame{0, 0,
+                     ::MulDiv(metafile.Width(), device.millimetres.cx * kHundredthsPerMillimetre,
+                              device.pixels.cx),
+                     ::MulDiv(metafile.Height(), device.millimetres.cy * kHundredthsPerMillimetre,
+                              device.pixels.cy)};
     recording_ = ::CreateEnhMetaFileA(referenceDc, nullptr, &frame, nullptr);
     SetHandle(recording_);
 }

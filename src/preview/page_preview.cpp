@@ -9,10 +9,8 @@
 namespace natalo {
 
 TPagePreview::TPagePreview(ui::Window& parent, const ui::Bounds& bounds, TPrinter& printer)
-    : ScrollBox(parent, bounds, ClassName(), WS_TABSTOP),
-      printer_(printer),
-      paper_(ScreenPixelsPerInch()) {
-    font_.PixelsPerInch = ScreenPixelsPerInch();
+    : ScrollBox(parent, bounds, ClassName(), WS_TABSTOP), printer_(printer), paper_(Dpi()) {
+    font_.PixelsPerInch = Dpi();
     paper_.OnPaperChanged = [this] { UpdateZoom(); };
     store_.OnChange = [this] { PagesChanged(); };
     store_.OnPageChange = [this](int index) { PageRewritten(index); };
@@ -53,11 +51,20 @@ void TPagePreview::SetUnits(TUnits units) {
     if (page_) {
         TCanvas& canvas = *page_.canvas;
         TPen pen = canvas.Pen();
-        pen.Width =
-            ConvertUnits(pen.Width, ScreenPixelsPerInch(), old, units, ScreenPixelsPerInch());
+        pen.Width = ConvertUnits(pen.Width, paper_.ScreenDpi(), old, units, paper_.ScreenDpi());
         canvas.SetPen(pen);
         ScaleCanvas(canvas);
     }
+}
+
+void TPagePreview::DpiChanged(int oldDpi, int newDpi) {
+    // The paper's size on screen first: the resize that follows lays it out once more.
+    paper_.SetScreenDpi(newDpi);
+    ScrollBox::DpiChanged(oldDpi, newDpi);
+}
+
+int TPagePreview::ToDevicePixels(int length, int deviceDpi) const {
+    return ConvertUnits(length, deviceDpi, paper_.Units(), mmPixel, paper_.ScreenDpi());
 }
 
 void TPagePreview::SetAnnotation(bool annotation) {
@@ -114,9 +121,8 @@ void TPagePreview::ScaleCanvas(TCanvas& canvas) {
     const int width = paper_.PaperWidth();
     const int height = paper_.PaperHeight();
     const int logPixelsY = ::GetDeviceCaps(dc, LOGPIXELSY);
-    const int deviceWidth =
-        ConvertUnits(width, ::GetDeviceCaps(dc, LOGPIXELSX), paper_.Units(), mmPixel);
-    const int deviceHeight = ConvertUnits(height, logPixelsY, paper_.Units(), mmPixel);
+    const int deviceWidth = ToDevicePixels(width, ::GetDeviceCaps(dc, LOGPIXELSX));
+    const int deviceHeight = ToDevicePixels(height, logPixelsY);
     ::SetMapMode(dc, MM_ANISOTROPIC);
     ::SetWindowExtEx(dc, width, height, nullptr);
     ::SetViewportExtEx(dc, deviceWidth, deviceHeight, nullptr);
@@ -131,8 +137,11 @@ void TPagePreview::ScaleCanvas(TCanvas& canvas) {
 
 TPagePreview::RecordingPage TPagePreview::CreatePage() {
     RecordingPage page;
-    const PaperSize extent = paper_.PageExtent();
-    page.metafile = std::make_unique<TMetafile>(extent.width, extent.height);
+    // The page spans what ScaleCanvas maps the paper onto: the paper in its device's
+    // pixels, not in those of the window that shows it.
+    const RecordingResolution device = RecordingPixelsPerInch(nullptr);
+    page.metafile = std::make_unique<TMetafile>(ToDevicePixels(paper_.PaperWidth(), device.x),
+                                                ToDevicePixels(paper_.PaperHeight(), device.y));
     page.canvas = std::make_unique<TMetafileCanvas>(*page.metafile, nullptr);
     if (!page.canvas->HasHandle())
         throw EOutOfMemory();

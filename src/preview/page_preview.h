@@ -6,7 +6,10 @@
 //
 // On screen it is a scroll box of its own class that shows the current page as a sheet of
 // paper (TPaperSheet) zoomed to fit, to the width, to the height or to a percentage, with
-// scroll bars where the paper is larger than the client area; the paper can be dragged
+// scroll bars where the paper is larger than the client area. Its screen is its window's:
+// the paper at 100 % is as large as it is on paper at the window's DPI, and a new DPI
+// (WM_DPICHANGED) lays it out again. The pages are recorded in the pixels of their own
+// device, so what is printed does not depend on the display. The paper can be dragged
 // with the hand cursors, and keys and the mouse wheel scroll, turn pages and zoom (the view
 // part is in page_preview_view.cpp). Thumbnail strips hear about pages through
 // PreviewThumbnailView. The view's entry points (UpdateZoom, UpdateAnnotation, ShowPaper,
@@ -35,11 +38,6 @@
 namespace natalo {
 
 class TPagePreview;
-
-// Converts a length between units with the screen's pixels per inch for mmPixel to mmPixel.
-inline int ConvertUnits(int value, int dpi, TUnits from, TUnits to) {
-    return ConvertUnits(value, dpi, from, to, ScreenPixelsPerInch());
-}
 
 // What a thumbnail strip hears from the preview it shows.
 class PreviewThumbnailView {
@@ -77,8 +75,10 @@ class TPagePreview : public ScrollBox, public TMouseEvents {
     void SetPaperSize(int width, int height) { paper_.SetPaperSize(width, height); }
     TPrinterOrientation Orientation() const { return paper_.Orientation(); }
     void SetOrientation(TPrinterOrientation orientation) { paper_.SetOrientation(orientation); }
-    // The paper in screen pixels at 100 %.
+    // The paper in pixels of the window's DPI at 100 %.
     PaperSize PageExtent() const { return paper_.PageExtent(); }
+    // The paper in pixels of another DPI at 100 % (layout pixels at 96).
+    PaperSize PageExtentAt(int dpi) const { return paper_.ExtentAt(dpi); }
 
     // Settings.
     const std::string& PrintJobTitle() const { return printJobTitle_; }
@@ -193,8 +193,9 @@ class TPagePreview : public ScrollBox, public TMouseEvents {
     // Progress between pages of a print job: PageNo, Done of Total pages.
     virtual void DoProgress(int pageNo, int done, int total);
 
-    // A new page of PageExtent, with a canvas in Units from the paper's corner and the
-    // page font; throws EOutOfMemory when it cannot be made.
+    // A new page of the paper's size in its recording device's pixels, with a canvas in
+    // Units from the paper's corner and the page font; throws EOutOfMemory when it cannot
+    // be made.
     RecordingPage CreatePage();
     // Closes the canvas and returns the finished metafile; throws EOutOfMemory.
     std::unique_ptr<TMetafile> FinishPage(RecordingPage& page);
@@ -203,9 +204,14 @@ class TPagePreview : public ScrollBox, public TMouseEvents {
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Resized() override { UpdateZoom(); }
+    void DpiChanged(int oldDpi, int newDpi) override;
+    // The cue shows on the paper too, which covers most of the client area.
+    void FocusCueChanged(bool shown) override { paperSheet_.SetFocusCue(shown); }
 
   private:
     static const char* ClassName();
+    // A length in Units in pixels of a device with `deviceDpi` pixels per inch.
+    int ToDevicePixels(int length, int deviceDpi) const;
     // View.
     void ConnectPaper();
     PreviewViewState ViewState() const;

@@ -63,7 +63,7 @@ void TPagePreview::UpdateZoom() {
         viewport.vertMargin = vert.Margin();
         viewport.horzBarShowing = horz.IsScrollBarVisible();
         viewport.vertBarShowing = vert.IsScrollBarVisible();
-        viewport.scrollBars = {::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL)};
+        viewport.scrollBars = ScrollBarSizes();
 
         const bool keepPositions = zoomSavePos_ && CurrentPage() > 0;
         const PixelSize inside = viewport.InsideMargins();
@@ -76,7 +76,7 @@ void TPagePreview::UpdateZoom() {
         const PaperSize extent = PageExtent();
         const PaperLayout layout =
             LayoutPaper({{extent.width, extent.height},
-                         {paperSheet_.BorderSize(), paperSheet_.ShadowSize()},
+                         {paperSheet_.BorderPixels(), paperSheet_.ShadowPixels()},
                          zoom_.ZoomState(),
                          zoom_.Zoom()},
                         viewport);
@@ -84,7 +84,7 @@ void TPagePreview::UpdateZoom() {
             zoom_.StoreZoom(layout.zoom);
         canScrollHorz_ = layout.canScrollHorz;
         canScrollVert_ = layout.canScrollVert;
-        paperSheet_.SetBounds(ToBounds(layout.bounds));
+        paperSheet_.SetDeviceBounds(ToBounds(layout.bounds));
         EnableAutoRange();
 
         if (keepPositions) {
@@ -257,7 +257,7 @@ void TPagePreview::DragAlong(TControlScrollBar& bar, bool horizontal, int delta)
     else
         bounds.top =
             DraggedPaperOffset(bounds.top, delta, client.bottom, bar.Margin(), bounds.height);
-    paperSheet_.SetBounds(bounds);
+    paperSheet_.SetDeviceBounds(bounds);
 }
 
 void TPagePreview::PaperMouseUp(TMouseButton button, unsigned keys, int x, int y) {

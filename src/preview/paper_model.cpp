@@ -53,7 +53,27 @@ PaperSize PaperModel::PortraitSizeIn(TUnits units) const {
 }
 
 void PaperModel::RefreshPageExtent() {
-    pageExtent_ = Converted(size_, units_, mmPixel, screenDpi_);
+    pageExtent_ = ExtentAt(screenDpi_);
+}
+
+PaperSize PaperModel::ExtentAt(int dpi) const {
+    return {ConvertUnits(size_.width, dpi, units_, mmPixel, screenDpi_),
+            ConvertUnits(size_.height, dpi, units_, mmPixel, screenDpi_)};
+}
+
+void PaperModel::SetScreenDpi(int dpi) {
+    if (dpi <= 0 || dpi == screenDpi_)
+        return;
+    const int oldDpi = screenDpi_;
+    screenDpi_ = dpi;
+    if (units_ == mmPixel && !locked_) {
+        if (paperType_ == pCustom)
+            size_ = {ConvertUnits(size_.width, dpi, mmPixel, mmPixel, oldDpi),
+                     ConvertUnits(size_.height, dpi, mmPixel, mmPixel, oldDpi)};
+        else
+            TakeSizeFromTable();
+    }
+    PaperChanged();
 }
 
 void PaperModel::TakeSizeFromTable() {

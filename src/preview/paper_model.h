@@ -1,5 +1,6 @@
 // The paper of a print preview document: unit, paper type, oriented size, orientation,
-// the printer form that matches it, and its size on screen at 100 % (PageExtent). The
+// the printer form that matches it, and its size on screen at 100 % (PageExtent) at the
+// pixels per inch of the screen it is shown on (its window's, which may change). The
 // setters carry the rules of the preview's paper properties; while the preview is locked
 // (a document is being recorded or printed) the paper stays as it is.
 #pragma once
@@ -30,7 +31,8 @@ TPaperType PaperTypeOfCode(int paperCode);
 
 class PaperModel {
   public:
-    // A4 portrait in 0.01 mm. `screenDpi` is the screen's pixels per inch.
+    // A4 portrait in 0.01 mm. `screenDpi` is the pixels per inch of the screen the paper
+    // is shown on.
     explicit PaperModel(int screenDpi);
 
     TUnits Units() const { return units_; }
@@ -43,10 +45,15 @@ class PaperModel {
     // The portrait size converted into another unit.
     PaperSize PortraitSizeIn(TUnits units) const;
     int ScreenDpi() const { return screenDpi_; }
+    // The paper is shown at another DPI: PageExtent follows, and a paper measured in
+    // screen pixels keeps its size on paper unless it is locked.
+    void SetScreenDpi(int dpi);
 
     // The paper in screen pixels at 100 %, as of the last refresh.
     PaperSize PageExtent() const { return pageExtent_; }
     void RefreshPageExtent();
+    // The paper in pixels at 100 % on a screen of `dpi` pixels per inch.
+    PaperSize ExtentAt(int dpi) const;
 
     const std::string& FormName() const { return formName_; }
     void SetFormName(std::string name) { formName_ = std::move(name); }

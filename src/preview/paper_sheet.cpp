@@ -8,6 +8,12 @@
 #include "ui/menu.h"
 
 namespace natalo {
+namespace {
+
+// How far inside the page area the focus rectangle runs, clear of the border.
+constexpr int kFocusCueInset = 2;
+
+}  // namespace
 
 COLORREF ColorToRGB(TColor color) {
     if (color & kSystemColorBit)
@@ -65,6 +71,12 @@ void TPaperSheet::SetShadowSize(int size) {
     ChangeFrameWidth(shadowSize_, size);
 }
 
+void TPaperSheet::DpiChanged(int oldDpi, int newDpi) {
+    Control::DpiChanged(oldDpi, newDpi);
+    frameDrawn_ = false;  // border and shadow have new widths
+    Invalidate();
+}
+
 // The page area keeps its size: the control takes the new frame around it.
 void TPaperSheet::ChangeFrameWidth(int& field, int size) {
     size = std::max(0, size);
@@ -97,7 +109,7 @@ void TPaperSheet::SetPageSize(int width, int height) {
     ui::Bounds bounds = GetBounds();
     bounds.width = std::max(0, width) + FrameThickness();
     bounds.height = std::max(0, height) + FrameThickness();
-    SetBounds(bounds);
+    SetDeviceBounds(bounds);
 }
 
 void TPaperSheet::SetCursor(int cursor) {
@@ -119,10 +131,18 @@ void TPaperSheet::Invalidate() {
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void TPaperSheet::SetFocusCue(bool shown) {
+    if (shown == focusCue_)
+        return;
+    focusCue_ = shown;
+    // Drawn over the bitmap, not into it: the page need not be played again.
+    ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 RECT TPaperSheet::GetPageRect() const {
     const SIZE size = Size();
-    return {borderSize_, borderSize_, size.cx - (borderSize_ + shadowSize_),
-            size.cy - (borderSize_ + shadowSize_)};
+    const int border = BorderPixels(), shadow = ShadowPixels();
+    return {border, border, size.cx - (border + shadow), size.cy - (border + shadow)};
 }
 
 void TPaperSheet::ResizeBitmap() {
@@ -144,7 +164,7 @@ void TPaperSheet::ResizeBitmap() {
 
 void TPaperSheet::DrawFrame(HDC bitmap) {
     const SIZE size = Size();
-    const int w = size.cx, h = size.cy, b = borderSize_, s = shadowSize_;
+    const int w = size.cx, h = size.cy, b = BorderPixels(), s = ShadowPixels();
     ::SetROP2(bitmap, R2_COPYPEN);
     if (b > 0) {
         LOGBRUSH stroke{BS_SOLID, ColorToRGB(borderColor_), 0};
@@ -197,6 +217,12 @@ void TPaperSheet::Paint(HDC target) {
         ::SelectClipRgn(dc.get(), nullptr);
     }
     ::BitBlt(target, 0, 0, bitmapSize_.cx, bitmapSize_.cy, dc.get(), 0, 0, SRCCOPY);
+    if (focusCue_) {
+        RECT cue = GetPageRect();
+        const int inset = Scaled(kFocusCueInset);
+        ::InflateRect(&cue, -inset, -inset);
+        ::DrawFocusRect(target, &cue);
+    }
     if (failure)
         std::rethrow_exception(failure);
 }

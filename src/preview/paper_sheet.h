@@ -4,9 +4,11 @@
 // invalidation, and every paint message is then a single BitBlt. The background is never
 // erased, so repainting does not flicker.
 //
-// The control is PaperWidth + 2 × BorderSize + ShadowSize wide (likewise high). When the
-// bitmap cannot be made at a new size (too large for memory), the paper paints nothing
-// until it gets a size that works; BitmapValid tells the owner.
+// The control is PaperWidth + 2 × BorderSize + ShadowSize wide (likewise high). Border and
+// shadow are given in layout pixels (96 DPI) and drawn at the form's DPI; the page area and
+// the control's place are in device pixels, set by its owner, who lays it out again when
+// the DPI changes. When the bitmap cannot be made at a new size (too large for memory), the
+// paper paints nothing until it gets a size that works; BitmapValid tells the owner.
 #pragma once
 
 #include <windows.h>
@@ -41,6 +43,9 @@ class TPaperSheet : public ui::Control, public TMouseEvents {
     void SetBorderSize(int size);
     int ShadowSize() const { return shadowSize_; }
     void SetShadowSize(int size);
+    // Border and shadow in device pixels at the form's DPI.
+    int BorderPixels() const { return Scaled(borderSize_); }
+    int ShadowPixels() const { return Scaled(shadowSize_); }
     // The page area's size; setting it sizes the control.
     int PaperWidth() const;
     int PaperHeight() const;
@@ -61,9 +66,13 @@ class TPaperSheet : public ui::Control, public TMouseEvents {
 
     // Marks the page area to be drawn again and the window to be painted.
     void Invalidate();
+    // Whether a focus rectangle is shown inside the page area: for an owner that has the
+    // keyboard's focus while the form shows focus cues.
+    void SetFocusCue(bool shown);
     // Whether the off-screen bitmap has the control's size.
     bool BitmapValid() const { return bitmapValid_; }
-    // (BorderSize, BorderSize, Width - BorderSize - ShadowSize, Height - ...).
+    // (BorderSize, BorderSize, Width - BorderSize - ShadowSize, Height - ...), in device
+    // pixels.
     virtual RECT GetPageRect() const;
 
     // Draws the page content on the bitmap's canvas, clipped to the page rectangle.
@@ -74,11 +83,12 @@ class TPaperSheet : public ui::Control, public TMouseEvents {
     // Border and shadow, into the bitmap.
     virtual void DrawFrame(HDC bitmap);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DpiChanged(int oldDpi, int newDpi) override;
 
   private:
     static const char* ClassName();
     SIZE Size() const;
-    int FrameThickness() const { return 2 * borderSize_ + shadowSize_; }
+    int FrameThickness() const { return 2 * BorderPixels() + ShadowPixels(); }
     void SetPageSize(int width, int height);
     void ResizeBitmap();
     void Paint(HDC target);
@@ -99,6 +109,7 @@ class TPaperSheet : public ui::Control, public TMouseEvents {
     bool bitmapValid_ = false;
     bool frameDrawn_ = false;
     bool pageDrawn_ = false;
+    bool focusCue_ = false;
     MouseDispatch mouse_{*this};
 };
 

@@ -106,10 +106,8 @@ RECT TPagePreview::PrintTarget() {
         target.right = ::GetDeviceCaps(dc, PHYSICALWIDTH);
         target.bottom = ::GetDeviceCaps(dc, PHYSICALHEIGHT);
     } else {
-        target.right = ConvertUnits(paper_.PaperWidth(), ::GetDeviceCaps(dc, LOGPIXELSX),
-                                    paper_.Units(), mmPixel);
-        target.bottom = ConvertUnits(paper_.PaperHeight(), ::GetDeviceCaps(dc, LOGPIXELSY),
-                                     paper_.Units(), mmPixel);
+        target.right = ToDevicePixels(paper_.PaperWidth(), ::GetDeviceCaps(dc, LOGPIXELSX));
+        target.bottom = ToDevicePixels(paper_.PaperHeight(), ::GetDeviceCaps(dc, LOGPIXELSY));
     }
     // The page's corner goes to the paper's corner, not to that of the printable area.
     ::OffsetRect(&target, -::GetDeviceCaps(dc, PHYSICALOFFSETX),

@@ -1,6 +1,7 @@
 #include "preview/scroll_box.h"
 
 #include "preview/scroll_bar_model.h"
+#include "ui/display_dpi.h"
 #include "ui/gdi.h"
 
 namespace natalo {
@@ -55,6 +56,36 @@ COLORREF ScrollBox::BackgroundColor() const {
     return ::GetSysColor(COLOR_BTNFACE);
 }
 
+PixelSize ScrollBox::ScrollBarSizes() const {
+    PixelSize bars{ui::SystemMetricForDpi(SM_CXVSCROLL, Dpi()),
+                   ui::SystemMetricForDpi(SM_CYHSCROLL, Dpi())};
+    // The box has no border: what its window has beyond the client area is its bars.
+    const DWORD style = ::GetWindowLongA(Handle(), GWL_STYLE);
+    const ui::Bounds window = GetBounds();
+    const RECT client = ClientRect();
+    if (style & WS_VSCROLL)
+        bars.cx = window.width - client.right;
+    if (style & WS_HSCROLL)
+        bars.cy = window.height - client.bottom;
+    return bars;
+}
+
+void ScrollBox::PaintFocusCue(HDC dc) const {
+    if (!focusCueShown_)
+        return;
+    const RECT client = ClientRect();
+    ::DrawFocusRect(dc, &client);
+}
+
+void ScrollBox::UpdateFocusCue() {
+    const bool shown = ShowsFocusCue();
+    if (shown == focusCueShown_)
+        return;
+    focusCueShown_ = shown;
+    Invalidate();
+    FocusCueChanged(shown);
+}
+
 void ScrollBox::UpdateScrollRanges() {
     if (autoRangeSuspended_ > 0 || updatingRanges_ || !Exists())
         return;
@@ -66,7 +97,7 @@ void ScrollBox::UpdateScrollRanges() {
 
         // What the bars need is decided for the client area without any bar.
         const DWORD style = ::GetWindowLongA(Handle(), GWL_STYLE);
-        const PixelSize bars{::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL)};
+        const PixelSize bars = ScrollBarSizes();
         RECT client = ClientRect();
         const PixelSize full{client.right + ((style & WS_VSCROLL) ? bars.cx : 0),
                              client.bottom + ((style & WS_HSCROLL) ? bars.cy : 0)};
@@ -127,6 +158,8 @@ void ScrollBox::MoveTo(TControlScrollBar& bar, int position) {
         ::SetScrollPos(Handle(), bar.bar_, position, FALSE);
         RedrawBarsLater();
     }
+    if (focusCueShown_)
+        Invalidate();  // the cue stays at the edge, it does not scroll with the content
     Scrolled();
 }
 
@@ -166,11 +199,28 @@ LRESULT ScrollBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_ERASEBKGND:
-        case WM_PRINTCLIENT: {
+        case WM_ERASEBKGND: {
             const RECT client = ClientRect();
             ui::FillSolid(reinterpret_cast<HDC>(wParam), client, BackgroundColor());
             return 1;
+        }
+        case WM_PRINTCLIENT: {
+            const RECT client = ClientRect();
+            ui::FillSolid(reinterpret_cast<HDC>(wParam), client, BackgroundColor());
+            PaintFocusCue(reinterpret_cast<HDC>(wParam));
+            return 1;
+        }
+        case WM_PAINT: {
+            ui::PaintScope paint(Handle());
+            PaintFocusCue(paint.dc());
+            return 0;
+        }
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_UPDATEUISTATE: {
+            const LRESULT result = Control::HandleMessage(message, wParam, lParam);
+            UpdateFocusCue();
+            return result;
         }
         default:
             break;

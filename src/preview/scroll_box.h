@@ -3,7 +3,9 @@
 // area. Each direction has a position (how far the content is scrolled), a range (the
 // content's extent from its start plus the margin after it, recomputed from the content),
 // an increment (one line's step), a margin and a Visible flag (whether its bar may show at
-// all). Changing a position moves the child windows with the content.
+// all). Changing a position moves the child windows with the content. While the box has
+// the focus and its form shows focus cues, a focus rectangle runs along its client area's
+// edge.
 #pragma once
 
 #include <windows.h>
@@ -72,6 +74,11 @@ class ScrollBox : public ui::Control {
     virtual void Resized() {}
     // The colour of the client area's background.
     virtual COLORREF BackgroundColor() const;
+    // The focus cue came or went.
+    virtual void FocusCueChanged(bool shown) { (void)shown; }
+    // The width of a vertical scroll bar and the height of a horizontal one: as the
+    // system made them where they show, as they would come at the form's DPI elsewhere.
+    PixelSize ScrollBarSizes() const;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -81,12 +88,15 @@ class ScrollBox : public ui::Control {
     void ScrollMessage(TControlScrollBar& bar, unsigned code);
     void ApplyBar(TControlScrollBar& bar, int clientExtent);
     void RedrawBarsLater();
+    void UpdateFocusCue();
+    void PaintFocusCue(HDC dc) const;
 
     TControlScrollBar horz_{*this, SB_HORZ};
     TControlScrollBar vert_{*this, SB_VERT};
     int autoRangeSuspended_ = 0;
     bool updatingRanges_ = false;
     bool resizePending_ = false;
+    bool focusCueShown_ = false;
 };
 
 }  // namespace natalo

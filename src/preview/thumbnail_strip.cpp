@@ -11,6 +11,10 @@ bool Overlaps(long long lo, long long hi, long long bandLo, long long bandHi) {
     return lo < bandHi && hi > bandLo;
 }
 
+// A window made where it goes at once would be scaled as a layout rectangle: it is made
+// empty and then placed in device pixels.
+constexpr ui::Bounds kPlacedLater{0, 0, 0, 0};
+
 }  // namespace
 
 TThumbnail::~TThumbnail() {
@@ -93,21 +97,37 @@ void TThumbnailStrip::SetTabStop(bool tabStop) {
     ::SetWindowLongA(Handle(), GWL_STYLE, tabStop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
 }
 
+// The labels' text metrics at 96 DPI, measured on a scratch bitmap: the strip's font, or
+// at another DPI the same font made for 96 DPI, whose room is scaled with the rest of the
+// cell (a font made for the DPI is hinted to other proportions).
+LabelFontMetrics TThumbnailStrip::LabelMetrics() const {
+    HFONT font = font_;
+    if (Dpi() != ui::kLayoutDpi)
+        font = ui::CachedFont(FontDescription(), ui::kLayoutDpi);
+    UniqueMemoryDc scratch(::CreateCompatibleDC(nullptr));
+    SelectedObject selected(scratch.get(),
+                            font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICA text{};
+    ::GetTextMetricsA(scratch.get(), &text);
+    return {text.tmMaxCharWidth, text.tmHeight, text.tmExternalLeading};
+}
+
 ThumbnailCell TThumbnailStrip::CalcThumbnailLayout() const {
-    LabelFontMetrics metrics;
-    {
-        // The labels' text metrics, measured on a scratch bitmap.
-        UniqueMemoryDc scratch(::CreateCompatibleDC(nullptr));
-        SelectedObject font(scratch.get(), font_ ? static_cast<HGDIOBJ>(font_)
-                                                 : ::GetStockObject(DEFAULT_GUI_FONT));
-        TEXTMETRICA text{};
-        ::GetTextMetricsA(scratch.get(), &text);
-        metrics = {text.tmMaxCharWidth, text.tmHeight, text.tmExternalLeading};
-    }
-    const PaperSize extent = preview_ ? preview_->PageExtent() : PaperSize{};
-    return natalo::CalcThumbnailLayout({extent.width, extent.height}, zoom_,
-                                       {paperView_.BorderWidth(), paperView_.ShadowWidth()},
-                                       preview_ ? preview_->TotalPages() : 0, metrics);
+    const PaperSize extent = preview_ ? preview_->PageExtentAt(ui::kLayoutDpi) : PaperSize{};
+    const ThumbnailCell layout = natalo::CalcThumbnailLayout(
+        {extent.width, extent.height}, zoom_, {paperView_.BorderWidth(), paperView_.ShadowWidth()},
+        preview_ ? preview_->TotalPages() : 0, LabelMetrics());
+    const auto point = [this](PixelPoint p) { return PixelPoint{Scaled(p.x), Scaled(p.y)}; };
+    const auto size = [this](PixelSize s) { return PixelSize{Scaled(s.cx), Scaled(s.cy)}; };
+    return {point(layout.paperOffset), size(layout.paperSize), point(layout.labelOffset),
+            size(layout.labelSize), size(layout.cellSize)};
+}
+
+void TThumbnailStrip::DpiChanged(int oldDpi, int newDpi) {
+    // The new font and size lay the thumbnails out again (WM_SETFONT, WM_SIZE); the cell
+    // is then that of the new DPI.
+    ScrollBox::DpiChanged(oldDpi, newDpi);
+    UpdateThumbnails(true);
 }
 
 void TThumbnailStrip::UpdateThumbnails(bool rebuild) {
@@ -155,7 +175,7 @@ void TThumbnailStrip::PlaceThumbnails(const ThumbnailCell& cell) {
     const RECT client = ClientRect();
     ThumbnailFlow flow;
     flow.orientation = orientation_;
-    flow.margin = margin_;
+    flow.margin = Scaled(margin_);
     flow.client = {client.right, client.bottom};
     const std::vector<PixelPoint> origins = ThumbnailCellOrigins(total, flow, cell.cellSize);
     thumbnails_.reserve(static_cast<std::size_t>(total));
@@ -171,8 +191,8 @@ void TThumbnailStrip::PlaceThumbnails(const ThumbnailCell& cell) {
         thumbnail.labelBounds_ = label;
         PlaceWindows(thumbnail);
     }
-    columnsPerRow_ = natalo::ColumnsPerRow(client.right, margin_, cell.cellSize.cx);
-    rowsPerColumn_ = natalo::RowsPerColumn(client.bottom, margin_, cell.cellSize.cy);
+    columnsPerRow_ = natalo::ColumnsPerRow(client.right, flow.margin, cell.cellSize.cx);
+    rowsPerColumn_ = natalo::RowsPerColumn(client.bottom, flow.margin, cell.cellSize.cy);
     while (static_cast<int>(thumbnails_.size()) > total) {
         if (current_ == thumbnails_.back().get())
             current_ = nullptr;
@@ -187,9 +207,9 @@ ui::Bounds TThumbnailStrip::OnScreen(const PixelRect& content) const {
 
 void TThumbnailStrip::PlaceWindows(TThumbnail& thumbnail) {
     if (thumbnail.paper_)
-        thumbnail.paper_->SetBounds(OnScreen(thumbnail.paperBounds_));
+        thumbnail.paper_->SetDeviceBounds(OnScreen(thumbnail.paperBounds_));
     if (thumbnail.label_)
-        thumbnail.label_->SetBounds(OnScreen(thumbnail.labelBounds_));
+        thumbnail.label_->SetDeviceBounds(OnScreen(thumbnail.labelBounds_));
 }
 
 // Windows for the thumbnails within one client extent before and after the visible part;
@@ -218,15 +238,16 @@ void TThumbnailStrip::RealiseThumbnailsNearView() {
 
 void TThumbnailStrip::Realise(TThumbnail& thumbnail) {
     const int pageNo = thumbnail.pageNo_;
-    auto paper = std::make_unique<TPaperSheet>(*this, OnScreen(thumbnail.paperBounds_));
+    auto paper = std::make_unique<TPaperSheet>(*this, kPlacedLater);
     paper->SetTag(pageNo);
     paper->Assign(paperView_);
+    paper->SetDeviceBounds(OnScreen(thumbnail.paperBounds_));
     paper->OnPaint = [this, &thumbnail](TPaperSheet&, TCanvas& canvas, const RECT& pageRect) {
         PaintThumbnail(thumbnail, canvas, pageRect);
     };
     paper->OnClick = [this, pageNo] { ThumbnailClicked(pageNo); };
-    auto label = std::make_unique<ui::Label>(*this, OnScreen(thumbnail.labelBounds_),
-                                             std::to_string(pageNo), false);
+    auto label = std::make_unique<ui::Label>(*this, kPlacedLater, std::to_string(pageNo), false);
+    label->SetDeviceBounds(OnScreen(thumbnail.labelBounds_));
     label->SetTag(pageNo);
     label->SetAlignment(ui::TextAlignment::Center);
     label->SetShowAccelChar(false);
@@ -298,7 +319,7 @@ void TThumbnailStrip::PaintThumbnail(const TThumbnail& thumbnail, TCanvas& canva
     }
     if (&thumbnail == current_) {
         canvas.SetBrush({RGB(255, 255, 255), true});
-        canvas.SetPen({ColorToRGB(markerColor_), 1});
+        canvas.SetPen({ColorToRGB(markerColor_), Scaled(1)});
         canvas.Rectangle(pageRect.left, pageRect.top, pageRect.right, pageRect.bottom);
     }
 }

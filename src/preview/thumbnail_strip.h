@@ -10,6 +10,9 @@
 // of pages neither waits for thousands of windows nor runs out of window handles, and a
 // page is played only when its thumbnail is painted.
 //
+// The strip's geometry (margin, thumbnail sizes, the labels' room for their numbers) is
+// that of a 96-DPI display, scaled to the form's DPI; a new DPI lays it out again.
+//
 // The strip forgets its preview when the preview goes away.
 #pragma once
 
@@ -94,7 +97,8 @@ class TThumbnailStrip : public ScrollBox, public PreviewThumbnailView {
     // Paints one thumbnail's page again (-1: all of them).
     void RepaintThumbnail(int index) override;
     void PagePreviewDestroyed(TPagePreview& preview) override;
-    // The cell of one thumbnail for the preview's pages and the strip's font.
+    // The cell of one thumbnail for the preview's pages and the strip's font, in device
+    // pixels: the cell of a 96-DPI display, scaled.
     virtual ThumbnailCell CalcThumbnailLayout() const;
 
     // After the marked thumbnail changed.
@@ -105,6 +109,7 @@ class TThumbnailStrip : public ScrollBox, public PreviewThumbnailView {
     void Scrolled() override { RealiseThumbnailsNearView(); }
     void Resized() override { UpdateThumbnails(true); }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DpiChanged(int oldDpi, int newDpi) override;
 
   private:
     static const char* ClassName();
@@ -115,6 +120,7 @@ class TThumbnailStrip : public ScrollBox, public PreviewThumbnailView {
         field = value;
         UpdateThumbnails(true);
     }
+    LabelFontMetrics LabelMetrics() const;
     void Rebuild();
     void MoveMarker();
     void PlaceThumbnails(const ThumbnailCell& cell);

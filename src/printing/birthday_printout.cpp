@@ -10,8 +10,28 @@ int RightColumnX(int paperWidth) {
     return half;
 }
 
+std::string FittedName(std::string_view name, int room, const NameFitting& fitting) {
+    if (name.empty() || fitting.width(name) <= room)
+        return std::string(name);
+    // The widest prefix that fits with the ellipsis: widths grow with the prefix, so the
+    // longest such prefix is found by halving. `fits` fits; `fits + 1 .. tooLong` do not
+    // or are unknown, and the whole name does not.
+    std::size_t fits = 0;
+    std::size_t tooLong = name.size();
+    while (tooLong - fits > 1) {
+        const std::size_t middle = fits + (tooLong - fits) / 2;
+        std::string candidate(name.substr(0, middle));
+        candidate += fitting.ellipsis;
+        if (fitting.width(candidate) <= room)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    return std::string(name.substr(0, fits)) + fitting.ellipsis;
+}
+
 std::vector<PrintoutPage> LayOutBirthdayPrintout(const TextLines& printList, int paperWidth,
-                                                 int paperHeight) {
+                                                 int paperHeight, const NameFitting& fitting) {
     using M = PrintoutMetrics;
     std::vector<PrintoutPage> pages(1);
     const int columnEnd = paperHeight - M::kBottomReserve;
@@ -34,8 +54,11 @@ std::vector<PrintoutPage> LayOutBirthdayPrintout(const TextLines& printList, int
         y += M::kRowStep;
         const std::string_view date = printList[2 * r];
         const std::string_view name = 2 * r + 1 < printList.size() ? printList[2 * r + 1] : "";
+        const int nameX = x + M::kNameOffset;
+        const int nameEnd = secondColumn ? paperWidth - M::kRightMargin
+                                         : RightColumnX(paperWidth) - M::kLeftColumnNameGap;
         pages.back().push_back(
-            {{x, y, std::string(date)}, {x + M::kNameOffset, y, std::string(name)}});
+            {{x, y, std::string(date)}, {nameX, y, FittedName(name, nameEnd - nameX, fitting)}});
     }
     return pages;
 }

@@ -1,7 +1,10 @@
 // TForm4, the print window.
 #include "printing/print_window.h"
 
+#include <functional>
+
 #include "printing/birthday_printout.h"
+#include "printing/printout_text_width.h"
 #include "ui/application.h"
 
 namespace natalo {
@@ -41,20 +44,27 @@ void TForm4::FormShow() {
         preview.SetOrientation(poPortrait);
         preview.BeginDoc();
         preview.Clear();
-        const std::vector<PrintoutPage> pages =
-            LayOutBirthdayPrintout(printList_, preview.PaperWidth(), preview.PaperHeight());
         TFont font;
         font.Name = PrintoutMetrics::kFontName;
         font.Size = PrintoutMetrics::kFontPoints;
         font.Color = RGB(0, 0, 0);
+        // The canvas keeps the scale's pixels per inch, so 12 points stay 12 points.
+        const auto setFont = [&font](TCanvas& canvas) {
+            font.PixelsPerInch = canvas.Font().PixelsPerInch;
+            canvas.SetFont(font);
+        };
+        // Every page's canvas measures alike: the names are fitted on the first one.
+        setFont(preview.Canvas());
+        PrintoutTextWidth width(preview.Canvas(), preview.PaperWidth());
+        const std::vector<PrintoutPage> pages =
+            LayOutBirthdayPrintout(printList_, preview.PaperWidth(), preview.PaperHeight(),
+                                   {std::ref(width), CodePageEllipsis()});
         for (std::size_t page = 0; page < pages.size(); ++page) {
             if (page > 0)
                 preview.NewPage();
             for (const PrintoutRow& row : pages[page]) {
                 TCanvas& canvas = preview.Canvas();
-                // The canvas keeps the scale's pixels per inch, so 12 points stay 12 points.
-                font.PixelsPerInch = canvas.Font().PixelsPerInch;
-                canvas.SetFont(font);
+                setFont(canvas);
                 canvas.TextOut(row.date.x, row.date.y, row.date.text);
                 canvas.TextOut(row.name.x, row.name.y, row.name.text);
             }

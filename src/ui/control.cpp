@@ -67,6 +67,16 @@ void Control::SetLayoutBounds(const Bounds& layout) {
     Place();
 }
 
+void Control::SetDeviceBounds(const Bounds& device) {
+    placedByOwner_ = true;
+    if (Exists() && device != GetBounds())
+        SetBounds(device);
+}
+
+Bounds Control::DeviceBounds() const {
+    return placedByOwner_ ? GetBounds() : Scaled(layout_);
+}
+
 void Control::Place() {
     if (!Exists())
         return;

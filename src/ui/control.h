@@ -41,6 +41,11 @@ class Control : public Window {
     const Bounds& LayoutBounds() const { return layout_; }
     // Moves the control to a layout rectangle (the window goes there at the form's DPI).
     void SetLayoutBounds(const Bounds& layout);
+    // Moves the control to a rectangle in device pixels, for a part that its owner lays out
+    // itself at the form's DPI (the papers and page numbers of a scrolling print preview):
+    // from then on a DPI change leaves the window where it is, for the owner to lay it out
+    // anew.
+    void SetDeviceBounds(const Bounds& device);
     // The form's DPI changed: the control takes its font and place for the new DPI.
     virtual void DpiChanged(int oldDpi, int newDpi);
 
@@ -68,9 +73,9 @@ class Control : public Window {
             DWORD style, DWORD exStyle, Kind kind);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Where the window goes at the current DPI: the layout rectangle scaled, unless the
-    // control sizes itself to its content.
-    virtual Bounds DeviceBounds() const { return Scaled(layout_); }
+    // Where the window goes at the current DPI: the layout rectangle scaled (unless the
+    // control sizes itself to its content), or where its owner placed it.
+    virtual Bounds DeviceBounds() const;
     // Moves the window to DeviceBounds() when it is not there yet.
     void Place();
     // For controls that draw themselves: paints through an off-screen canvas (no flicker),
@@ -87,6 +92,7 @@ class Control : public Window {
   private:
     int id_;
     Bounds layout_;
+    bool placedByOwner_ = false;
     std::optional<FontSpec> font_;
     HFONT inheritedFont_ = nullptr;
     std::string hint_;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/dpi_scale.h"
+#include "ui/gdi.h"
 
 namespace natalo::ui {
 namespace {
@@ -44,9 +45,8 @@ const DpiFunctions& Functions() {
 }
 
 int ScreenDpi() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
-    ::ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = ::GetDeviceCaps(screen.dc(), LOGPIXELSX);
     return dpi > 0 ? dpi : kLayoutDpi;
 }
 

@@ -9,8 +9,6 @@
 namespace natalo::ui {
 namespace {
 
-constexpr char kFormClass[] = "NataloForm";
-
 // Asks a form to open a menu strip item (posted: the menu runs a loop of its own).
 UINT OpenMenuStripItemMessage() {
     static const UINT message = ::RegisterWindowMessageA("Natalo.OpenMenuStripItem");
@@ -51,6 +49,11 @@ DWORD FormExStyle(const FormOptions& options) {
 
 }  // namespace
 
+UINT CloseRequestMessage() {
+    static const UINT message = ::RegisterWindowMessageA("Natalo.CloseRequest");
+    return message;
+}
+
 Form::Form(FormOptions options)
     : frame_(options.frame, options.borderIcons, options.resizable),
       background_(options.background.value_or(::GetSysColor(COLOR_BTNFACE))),
@@ -62,11 +65,11 @@ Form::Form(FormOptions options)
       closeOnEscape_(options.closeOnEscape),
       minimumSize_(options.minimumSize),
       owner_(options.owner) {
-    RegisterOwnClass(kFormClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
+    RegisterOwnClass(kFormClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
     frame_.SetDpi(dpi_);
     const SIZE outer = OuterSize(dpi_);
     App().AddForm(*this);
-    CreateOwn(kFormClass, FormExStyle(options), FormStyle(options), {0, 0, outer.cx, outer.cy},
+    CreateOwn(kFormClassName, FormExStyle(options), FormStyle(options), {0, 0, outer.cx, outer.cy},
               options.owner, nullptr, options.caption);
     // The window may have come up on a display of another DPI than the one expected.
     ApplyDpi(App().DpiOf(Handle()));
@@ -468,6 +471,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (message == OpenMenuStripItemMessage()) {
         OpenMenuStripItem(static_cast<int>(wParam), true);
+        return 0;
+    }
+    // An installer ends the program without asking: nothing is written at exit, every
+    // change is on disk already.
+    if (message == CloseRequestMessage()) {
+        if (App().MainForm() == this)
+            App().Terminate();
         return 0;
     }
     // Controls ask their form first (DefWindowProc), so this covers them as well.

@@ -59,6 +59,13 @@ enum class Placement {
     Manual,
 };
 
+// The window class of every form: how another process finds the program's windows.
+inline constexpr char kFormClassName[] = "NataloForm";
+// The message that asks a running program to end: its main form ends the application, the
+// other forms pass it over. Posted by an installer that is about to replace or remove the
+// executable.
+UINT CloseRequestMessage();
+
 // The modal result of a modal form closed without SetModalResult.
 constexpr int kModalCancel = 2;
 

@@ -22,14 +22,9 @@ using testing::RunningProgram;
 // The print dialog's printer list and page range (the common dialog's control ids).
 constexpr int kPrinterList = 0x473, kFromPage = 0x480, kToPage = 0x481, kPagesChoice = 0x422;
 
-HWND ChildOfClassAt(HWND window, const std::string& className, POINT clientCorner) {
+HWND ChildWithText(HWND window, const std::string& text) {
     for (HWND child : testing::ChildWindows(window)) {
-        RECT rect{};
-        ::GetWindowRect(child, &rect);
-        POINT corner{rect.left, rect.top};
-        ::ScreenToClient(window, &corner);
-        if (testing::ClassNameOf(child) == className && corner.x == clientCorner.x &&
-            corner.y == clientCorner.y)
+        if (testing::WindowText(child) == text)
             return child;
     }
     return nullptr;
@@ -58,7 +53,7 @@ class PrintEndToEnd : public ::testing::Test {
         const std::vector<std::string> pdfs = testing::WaitForPdfs("", earlierPdfs.size() + 1);
         for (const std::string& pdf : pdfs) {
             if (std::find(earlierPdfs.begin(), earlierPdfs.end(), pdf) == earlierPdfs.end())
-                return pdf;
+                return earlierPdfs.emplace_back(pdf);  // known from now on as printed before
         }
         ADD_FAILURE() << "no new PDF in " << testing::PdfFolder();
         return "";
@@ -72,7 +67,7 @@ class PrintEndToEnd : public ::testing::Test {
             birthdays = shown.empty() ? nullptr : shown.back();
             return birthdays != nullptr;
         }));
-        HWND picture = birthdays ? ChildOfClassAt(birthdays, "Button", {252, 509}) : nullptr;
+        HWND picture = birthdays ? ChildWithText(birthdays, "print birthdays") : nullptr;
         EXPECT_NE(picture, nullptr);
         if (!picture)
             return nullptr;
@@ -92,6 +87,7 @@ class PrintEndToEnd : public ::testing::Test {
 
     // "Print", then the dialog confirmed on the run's A4 queue, with a page range or all.
     void Print(HWND printWindow, int fromPage = 0, int toPage = 0) {
+        ASSERT_NE(printWindow, nullptr);
         for (HWND child : testing::ChildWindows(printWindow)) {
             if (testing::WindowText(child) == "Print")
                 ::PostMessageA(child, BM_CLICK, 0, 0);
@@ -146,6 +142,27 @@ TEST_F(PrintEndToEnd, TheBirthdayListPrintsOnTwoA4PagesWhereTheLayoutPutsIt) {
     ExpectAt(Find(words, "P054"), 1, 12500, 1500);  // the right column's first
     ExpectAt(Find(words, "P107"), 2, 3500, 1500);   // the second page's first
     ExpectAt(Find(words, "P120"), 2, 3500, 8000);
+}
+
+// Printed by a program started on a display at 150 %, every text starts where it does at
+// 100 %; a last name ("Zed") starts where the first name's width, hinted for the display, ends.
+TEST_F(PrintEndToEnd, TheBirthdayListPrintsTheSameOnADisplayAt144Dpi) {
+    std::vector<testing::PdfWord> printed[2];  // at 96 and at 144 DPI
+    for (const int dpi : {96, 144}) {
+        program.reset();
+        const testing::DisplayDpiForNewPrograms display(dpi);
+        program = std::make_unique<RunningProgram>(folder.File("natalo.exe"));
+        Print(OpenPrintWindow());
+        printed[dpi / 144] = testing::ReadPdfWords(NewPdf());
+    }
+    ASSERT_TRUE(printed[0].size() >= 240 && printed[1].size() == printed[0].size());
+    for (std::size_t i = 0; i < printed[0].size(); ++i) {
+        const testing::PdfWord &at96 = printed[0][i], &at144 = printed[1][i];
+        EXPECT_TRUE(at144.text == at96.text && at144.page == at96.page &&
+                    (at96.text == "Zed" || (std::abs(at144.xMin - at96.xMin) < 0.05 &&
+                                            std::abs(at144.yMin - at96.yMin) < 0.05)))
+            << at96.text << ": " << at144.xMin - at96.xMin << ", " << at144.yMin - at96.yMin;
+    }
 }
 
 TEST_F(PrintEndToEnd, PagesTwoToTwoChosenInTheDialogPrintTheSecondPageAlone) {

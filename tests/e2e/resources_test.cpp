@@ -9,6 +9,7 @@
 
 #include "platform/win32_handle.h"
 #include "win32/program_driver.h"
+#include "win32/version_resource.h"
 
 namespace natalo {
 namespace {
@@ -20,21 +21,6 @@ std::string ResourceText(HMODULE module, LPCSTR name, LPCSTR type) {
     HGLOBAL loaded = ::LoadResource(module, found);
     const char* data = static_cast<const char*>(::LockResource(loaded));
     return data ? std::string(data, ::SizeofResource(module, found)) : "";
-}
-
-std::string VersionValue(const std::string& path, const std::string& name) {
-    DWORD ignored = 0;
-    const DWORD size = ::GetFileVersionInfoSizeA(path.c_str(), &ignored);
-    std::string info(size, '\0');
-    if (!size || !::GetFileVersionInfoA(path.c_str(), 0, size, info.data()))
-        return "";
-    char* value = nullptr;
-    UINT length = 0;
-    const std::string key = "\\StringFileInfo\\040904E4\\" + name;
-    if (!::VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) ||
-        !value)
-        return "";
-    return std::string(value);
 }
 
 // The pixel sizes of the images of a group icon resource (GRPICONDIR: six bytes, then
@@ -68,9 +54,9 @@ TEST(ProgramResources, ManifestIconAndVersion) {
     EXPECT_EQ(IconSizes(program.get(), 100), (std::vector<int>{16, 24, 32, 48, 64}));
     EXPECT_EQ(IconSizes(program.get(), 110), (std::vector<int>{32, 48, 64}));          // print
     EXPECT_EQ(IconSizes(program.get(), 113), (std::vector<int>{16, 24, 32, 48, 64}));  // enlarge
-    EXPECT_EQ(VersionValue(path, "ProductName"), "Natalo");
-    EXPECT_EQ(VersionValue(path, "FileDescription"), "Natalo - The Birthday Manager");
-    EXPECT_EQ(VersionValue(path, "CompanyName"), "Zarnik Computers");
+    EXPECT_EQ(testing::VersionValue(path, "ProductName"), "Natalo");
+    EXPECT_EQ(testing::VersionValue(path, "FileDescription"), "Natalo - The Birthday Manager");
+    EXPECT_EQ(testing::VersionValue(path, "CompanyName"), "Zarnik Computers");
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32_handle.h"
 #include "win32/program_driver.h"
 #include "win32/screenshot.h"
 #include "win32/temp_folder.h"
@@ -15,39 +14,12 @@
 namespace natalo {
 namespace {
 
+using testing::CentreOf;
+using testing::ClickAt;
+using testing::MoveMouseTo;
 using testing::RunningProgram;
 using testing::TempFolder;
-
-std::string MouseMoveTo(POINT point) {
-    return "mousemove " + std::to_string(point.x) + " " + std::to_string(point.y);
-}
-
-bool MoveMouseTo(POINT point) {
-    return testing::RunXdotool(MouseMoveTo(point));
-}
-
-bool ClickAt(POINT point, int button) {
-    return testing::RunXdotool(MouseMoveTo(point) + " click " + std::to_string(button));
-}
-
-// The icons in Wine's stand-in for the taskbar's notification area.
-std::vector<HWND> TrayIconWindows() {
-    HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
-    std::vector<HWND> icons;
-    if (!tray)
-        return icons;
-    for (HWND child : testing::ChildWindows(tray)) {
-        if (::IsWindowVisible(child))
-            icons.push_back(child);
-    }
-    return icons;
-}
-
-POINT CentreOf(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
+using testing::TrayIconWindows;
 
 class TrayEndToEndTest : public ::testing::Test {
   protected:

@@ -184,11 +184,11 @@ TEST_F(OpenFileTest, SameListInAnsiAndUtf8GivesTheSameText) {
     EXPECT_TRUE(messages.texts == kSaved);
 }
 
-TEST_F(OpenFileTest, CharacterTheCodePageLacksBecomesAQuestionMark) {
+TEST_F(OpenFileTest, LatinLettersLoseDiacriticsOtherCharactersBecomeQuestionMarks) {
     Start();
-    // Ł (U+0141) is not in Windows-1252; a look-alike "L" would silently change the name.
+    // Ł (U+0141) is not in Windows-1252: it is kept without its stroke.
     Load("\xC5\x81ukasz;M\xC3\xBCller\r\n");
-    EXPECT_EQ(dialog->Import().Text(), "?ukasz;Müller\r\n");
+    EXPECT_EQ(dialog->Import().Text(), "Lukasz;Müller\r\n");
     // An emoji (beyond 16 bits: a surrogate pair in UTF-16) is one character, one "?".
     Load("Anna \xF0\x9F\x98\x80;Berg\r\n");
     EXPECT_EQ(dialog->Import().Text(), "Anna ?;Berg\r\n");

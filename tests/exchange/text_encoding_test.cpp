@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "exchange/latin_folding.h"
+#ifndef _WIN32
+#include <iconv.h>
+#include <locale.h>
+#endif
+
 namespace natalo {
 namespace {
 
@@ -51,11 +57,15 @@ TEST(Windows1252Converter, ConvertsAndMarksWhatItCannotShow) {
     EXPECT_EQ(converter.FromUtf8("J\xC3\xB6rg M\xC3\xBC\xC3\x9F"
                                  "ig"),
               "Jörg Müßig");
+    // Latin letters it lacks lose their marks only (Ł, ź); ø, Š and ß it has; Ж is lost.
+    std::size_t lost = 0;
     EXPECT_EQ(converter.FromUtf8("\xE2\x82\xAC 5 \xE2\x80\x93 \xC5\x81\xC3\xB3"
-                                 "d\xC5\xBA"),
-              "\x80 5 \x96 ?\xF3"
-              "d?");
-    EXPECT_EQ(converter.FromUtf8("\xF0\x9F\x98\x80!"), "?!");
+                                 "d\xC5\xBA \xC3\xB8\xC5\xA0\xC3\x9F \xD0\x96?",
+                                 lost),
+              "\x80 5 \x96 L\xF3"
+              "dz \xF8\x8A\xDF ??");
+    EXPECT_EQ(converter.FromUtf8("\xF0\x9F\x98\x80!", lost), "?!");
+    EXPECT_EQ(lost, 2u);
     // Each stray byte becomes one "?", and the text after it is read on.
     EXPECT_EQ(converter.FromUtf8("a\xFF"
                                  "b\xC3"),
@@ -63,6 +73,30 @@ TEST(Windows1252Converter, ConvertsAndMarksWhatItCannotShow) {
     EXPECT_EQ(converter.FromUtf8("\xE2\x82"
                                  "A"),
               "??A");
+}
+
+// Each letter against glibc's transliteration to ASCII (in its built-in C.UTF-8 locale).
+TEST(LatinLetterWithoutDiacritic, EachLetterAsTheCLibraryTransliteratesIt) {
+#ifndef _WIN32
+    std::string letters, folded;
+    for (char32_t c = 0x80; c < 0x10000; ++c) {
+        if (const char letter = LatinLetterWithoutDiacritic(c)) {
+            AppendUtf8(letters, c);
+            letters += '\n';
+            folded += {letter, '\n'};
+        }
+    }
+    ASSERT_TRUE(setlocale(LC_CTYPE, "C.UTF-8"));
+    const iconv_t toAscii = iconv_open("ASCII//TRANSLIT", "UTF-8");
+    std::string ascii(letters.size(), '\0');
+    char *in = letters.data(), *out = ascii.data();
+    std::size_t inLeft = letters.size(), outLeft = ascii.size();
+    iconv(toAscii, &in, &inLeft, &out, &outLeft);
+    iconv_close(toAscii);
+    setlocale(LC_CTYPE, "C");
+    EXPECT_EQ(ascii.substr(0, ascii.size() - outLeft), folded);
+    EXPECT_EQ(folded.size(), 2 * 501u);
+#endif
 }
 
 }  // namespace

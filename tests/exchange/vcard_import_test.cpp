@@ -206,7 +206,7 @@ TEST(VCardProducers, AndroidFourPointZero) {
     EXPECT_EQ(LinesOf(file), (std::vector<std::string>{
                                  "Chiara;Rossi;29.02.1604;f;;;;;+39-06-5551234;;+39 333 1234567;"
                                  "chiara@example.it;;",
-                                 "Ahmet;Y?lmaz;31.12.1604;m;;;;;;;+90 555 0000;;;"}));
+                                 "Ahmet;Yilmaz;31.12.1604;m;;;;;;;+90 555 0000;;;"}));
 }
 
 // Thunderbird: vCard 4.0, PREF=n on e-mails, VALUE parameters, BDAY with and without
@@ -427,11 +427,13 @@ TEST(VCardToImportLines, UnicodeFilesAndTheByteOrderMark) {
 // becomes its own "?", so a character outside the Basic Multilingual Plane would give two.
 class Utf16UnitConverter : public AnsiConverter {
   public:
-    std::string FromUtf8(std::string_view utf8) const override {
+    std::string FromUtf8(std::string_view utf8, std::size_t& lost) const override {
         std::string ansi;
-        for (std::size_t pos = 0; pos < utf8.size();) {
+        for (std::size_t pos = 0, start = 0; pos < utf8.size(); start = pos) {
             const char32_t c = DecodeUtf8At(utf8, pos);
-            ansi += c >= 0x10000 ? "??" : std::string(1, Windows1252FromCodePoint(c));
+            ansi += c >= 0x10000
+                        ? "??"
+                        : Windows1252Converter().FromUtf8(utf8.substr(start, pos - start), lost);
         }
         return ansi;
     }
@@ -448,7 +450,8 @@ TEST(VCardToImportLines, OneQuestionMarkForEachCharacterTheCodePageLacks) {
     for (const AnsiConverter* converter :
          {static_cast<const AnsiConverter*>(&ansi), static_cast<const AnsiConverter*>(&units)}) {
         const VCardImport result = VCardToImportLines(card, *converter, settings);
-        EXPECT_EQ(Saved(result.lines[0]).Street, "Zoë ?? ?ód? ??");
+        EXPECT_EQ(Saved(result.lines[0]).Street, "Zoë ?? Lódz ??");
+        EXPECT_EQ(result.lostCharacters, 4u);
     }
 }
 

@@ -32,16 +32,23 @@ TEST_F(VCardWindowTest, AVCardFileBecomesLinesToCheckAndImportsAsAList) {
     WriteWholeFile(*chosenFile,
                    "\r\nbegin:vcard\r\nVERSION:3.0\r\nN:M\xC3\xBCller;J\xC3\xBCrgen;;;\r\n"
                    "BDAY:1971-04-03\r\nTEL;TYPE=CELL:0171 1\r\nEND:VCARD\r\n"
-                   "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ida Nobirth\r\nEND:VCARD\r\n");
+                   "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ida Nobirth\r\nEND:VCARD\r\n"
+                   // Ayşe Öztürk; Łukasz Dvořák of 東京.
+                   "BEGIN:VCARD\r\nN:\xC3\x96zt\xC3\xBCrk;Ay\xC5\x9F"
+                   "e\r\nBDAY:19900102\r\n"
+                   "END:VCARD\r\nBEGIN:VCARD\r\nFN:\xC5\x81ukasz Dvo\xC5\x99\xC3\xA1k\r\n"
+                   "ADR:;;;\xE6\x9D\xB1\xE4\xBA\xAC;;;\r\nBDAY:19900103\r\nEND:VCARD\r\n");
     dialog->cmdOpenFile().Click();
     EXPECT_EQ(dialog->Import().Text(),
-              "Jürgen;Müller;03.04.1971;;;;;;;;0171 1;;;\r\nIda;Nobirth;;;;;;;;;;;;\r\n");
+              "Jürgen;Müller;03.04.1971;;;;;;;;0171 1;;;\r\nIda;Nobirth;;;;;;;;;;;;\r\n"
+              "Ayse;Öztürk;02.01.1990;;;;;;;;;;;\r\nLukasz;Dvorák;03.01.1990;;;;??;;;;;;;\r\n");
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(messages.texts[0],
-              "2 cards read, 1 of them without a birthday (Import saves them with 01.01.2999).");
+              "4 cards read, 1 of them without a birthday (Import saves them with 01.01.2999).\r\n"
+              "2 characters that the address book cannot hold became \"?\".");
 
     ImportThroughCommand(std::nullopt);
-    EXPECT_EQ(FirstNamesOnDisk(), (std::vector<std::string>{"Jürgen", "Ida"}));
+    EXPECT_EQ(FirstNamesOnDisk(), (std::vector<std::string>{"Jürgen", "Ida", "Ayse", "Lukasz"}));
     EXPECT_EQ(RecordOnDisk(0).Mobile, "0171 1");
     EXPECT_EQ(RecordOnDisk(1).Birthday, DateValue({2999, 1, 1}));
     EXPECT_TRUE(errors_.empty());

@@ -219,5 +219,14 @@ TEST_F(PaperModelTest, UnitsReexpressTablePapersFromTheTableAndCustomOnesByConve
     EXPECT_EQ(letter.PaperHeight(), 11000);
 }
 
+// On a screen of another DPI a paper in screen pixels keeps its size on paper (901.5
+// pixels rounded as MulDiv does).
+TEST_F(PaperModelTest, APaperInScreenPixelsKeepsItsSizeOnPaperAtAnotherDpi) {
+    paper.SetUnits(mmPixel);
+    paper.SetPaperSize(400, 601);
+    paper.SetScreenDpi(144);
+    EXPECT_EQ(paper.PageExtent(), (PaperSize{600, 902}));
+}
+
 }  // namespace
 }  // namespace natalo

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,13 +12,24 @@ namespace {
 constexpr int kA4Width = 21000, kA4Height = 29700;
 constexpr int kLetterWidth = 21590, kLetterHeight = 27940;
 
-TextLines PrintListOf(int persons) {
+TextLines PrintListOf(int persons, const std::map<int, std::string>& names = {}) {
     TextLines lines;
     for (int i = 1; i <= persons; ++i) {
         lines.Add("d" + std::to_string(i));
-        lines.Add("Person " + std::to_string(i));
+        lines.Add(names.contains(i) ? names.at(i) : "Person " + std::to_string(i));
     }
     return lines;
+}
+
+// A canvas whose characters are 1.5 mm wide and whose ellipsis (one byte) is 2 mm.
+constexpr int kEllipsisWidth = 200;
+const NameFitting kFitting{
+    [](std::string_view t) { return int(150 * t.size() + (t.ends_with('\x85') ? 50 : 0)); },
+    "\x85"};
+
+std::vector<PrintoutPage> LayOutBirthdayPrintout(const TextLines& printList, int paperWidth,
+                                                 int paperHeight) {
+    return natalo::LayOutBirthdayPrintout(printList, paperWidth, paperHeight, kFitting);
 }
 
 TEST(BirthdayPrintoutTest, FewPersonsStandInTheLeftColumnOfOnePage) {
@@ -56,6 +68,21 @@ TEST(BirthdayPrintoutTest, EachPaperHoldsItsRowsInTwoColumnsAPage) {
         EXPECT_EQ(pages[1][0], (PrintoutRow{{1500, 1500, "d" + number(2 * p.rows)},
                                             {3500, 1500, "Person " + number(2 * p.rows)}}));
     }
+}
+
+TEST(BirthdayPrintoutTest, ANameWiderThanItsColumnIsCutWithAnEllipsisAndNothingElseMoves) {
+    // At the record's limits: 30 characters, a blank, 30; as row 2 (left) and 55 (right).
+    const std::string name = std::string(30, 'F') + " " + std::string(30, 'L');
+    const auto pages =
+        LayOutBirthdayPrintout(PrintListOf(60, {{2, name}, {55, name}}), kA4Width, kA4Height);
+    auto expected = LayOutBirthdayPrintout(PrintListOf(60), kA4Width, kA4Height);
+    // The widest prefix that ends within its column: at 10300 (left), 19500 (right).
+    expected[0][1].name.text = name.substr(0, (10300 - 3500 - kEllipsisWidth) / 150) + '\x85';
+    expected[0][54].name.text = name.substr(0, (19500 - 12500 - kEllipsisWidth) / 150) + '\x85';
+    EXPECT_EQ(pages, expected);
+    // Without room the ellipsis is left, of no name nothing.
+    EXPECT_EQ(FittedName("abcde", 0, kFitting), "\x85");
+    EXPECT_EQ(FittedName("", -1, kFitting), "");
 }
 
 TEST(BirthdayPrintoutTest, AnEmptyListGivesOneBlankPage) {

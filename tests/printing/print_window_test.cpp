@@ -81,8 +81,33 @@ TEST_F(PrintWindowTest, ThePrintPictureFadesTheBirthdayWindowOutAndShowsThePrint
     EXPECT_EQ(Form4().Memo1().size(), 6u);
 }
 
-// For people to look at, and checked: build/windows/print-window.png.
-TEST_F(PrintWindowTest, ShowsThePagesWithTheCurrentPagesThumbnailFramedInBlue) {
+// Focus cues once the keyboard is used, none before: on the strip's edge, in the paper's page.
+TEST_F(PrintWindowTest, ThePreviewAndTheStripShowTheFocusOnlyOnceTheKeyboardIsUsed) {
+    Start(People(3));
+    ShowBirthdays();
+    Form4().Show();
+    HWND strip = Form4().ThumbnailStrip1().Handle(), paper = Preview().Paper().Handle();
+    const int inPage = Preview().Paper().GetPageRect().left + Preview().Paper().Scaled(2);
+    const auto dotted = [](HWND window, int at, COLORREF plain) {  // a dot: the first or next
+        return ui::testing::ClientPixel(window, at, at) != plain ||
+               ui::testing::ClientPixel(window, at + 1, at) != plain;
+    };
+    const auto cues = [&] {
+        return std::pair{dotted(paper, inPage, RGB(255, 255, 255)),
+                         dotted(strip, 0, ::GetSysColor(COLOR_BTNFACE))};
+    };
+    ::SetFocus(strip);
+    EXPECT_EQ(cues(), std::pair(false, false));
+    ui::testing::PressShiftKey(strip, VK_TAB);
+    EXPECT_EQ(cues(), std::pair(true, false));
+    ui::testing::PressKey(::GetFocus(), VK_TAB);
+    EXPECT_EQ(cues(), std::pair(false, true));
+}
+
+// For people to look at, and checked: build/windows/print-window.png (-144dpi at 150 %).
+class PrintWindowScreenshot : public PrintWindowTest, public ::testing::WithParamInterface<int> {};
+TEST_P(PrintWindowScreenshot, ShowsThePagesWithTheCurrentPagesThumbnailFramedInBlue) {
+    ui::App().SetDpiSource([dpi = GetParam()](HWND) { return dpi; });
     Start(People(250));
     ShowBirthdays();
     Form4().Show();
@@ -96,7 +121,8 @@ TEST_F(PrintWindowTest, ShowsThePagesWithTheCurrentPagesThumbnailFramedInBlue) {
     POINT marker{page.left, (page.top + page.bottom) / 2};
     ::ClientToScreen(current.Paper()->Handle(), &marker);
     EXPECT_TRUE(ui::testing::ScreenShows(
-        Form4().Handle(), "print-window.png", [&](const ui::testing::Screenshot& shot) {
+        Form4().Handle(), GetParam() == 96 ? "print-window.png" : "print-window-144dpi.png",
+        [&](const ui::testing::Screenshot& shot) {
             const RECT window = ui::testing::WindowRect(Form4().Handle());
             return ui::testing::AllOf(
                 {ui::testing::HasActiveTitleBand(shot, Form4()),
@@ -104,6 +130,7 @@ TEST_F(PrintWindowTest, ShowsThePagesWithTheCurrentPagesThumbnailFramedInBlue) {
                                   RGB(0, 0, 255))});
         }));
 }
+INSTANTIATE_TEST_SUITE_P(At96And144Dpi, PrintWindowScreenshot, ::testing::Values(96, 144));
 
 }  // namespace
 }  // namespace natalo

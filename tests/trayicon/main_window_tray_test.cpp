@@ -190,6 +190,28 @@ TEST_F(MainWindowTrayTest, AClickOnTheIconShowsANewBirthdayWindowOnceTheDoubleCl
     EXPECT_EQ(VisibleBirthdayWindows().size(), 1u);
 }
 
+TEST_F(MainWindowTrayTest, AClickDuringTheStartUpsErrorBoxShowsABirthdayWindow) {
+    // Another program holds the data file and shares nothing: start-up reports it in a box.
+    UniqueFile locked(
+        ::CreateFileA(DataPath().c_str(), GENERIC_READ, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    bool shown = false;
+    // In place of the box, its loop serves a click on the icon, the program still unmade.
+    ui::App().SetExceptionSink([&](const std::string& text) {
+        errors_.push_back(text);
+        if (errors_.size() > 1)
+            return;
+        TTrayIcon& icon =
+            MainWindowTray::Of(dynamic_cast<TInput&>(*ui::App().MainForm()))->TrayIcon1();
+        for (const unsigned notification : {WM_LBUTTONDOWN, WM_LBUTTONUP})
+            ::PostMessageA(icon.HandlerWindow(), TTrayIcon::kTrayCallbackMessage, icon.IconId(),
+                           notification);
+        shown = PumpUntil([&] { return VisibleBirthdayWindows().size() == 1; });
+    });
+    Start();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(errors_.at(0), "E/A-Fehler 32.");
+}
+
 TEST_F(MainWindowTrayTest, ADoubleClickShowsTheMainWindowInNormalStateAndNoBirthdayWindow) {
     Start();
     TfrmDisp& shown = program->BirthdayWindowsOfRun().ShowNew();

@@ -98,7 +98,7 @@ bool PdfExists(const std::string& title) {
 
 PdfInfo ReadPdfInfo(const std::string& pdf) {
     PdfInfo info;
-    const std::string text = RunUnixProgram("/usr/bin/pdfinfo " + pdf).value_or("");
+    const std::string text = RunUnixCommand("/usr/bin/pdfinfo " + pdf).value_or("");
     std::smatch match;
     if (std::regex_search(text, match, std::regex("Pages:\\s+([0-9]+)")))
         info.pages = std::atoi(match[1].str().c_str());
@@ -110,7 +110,7 @@ PdfInfo ReadPdfInfo(const std::string& pdf) {
 }
 
 std::vector<PdfWord> ReadPdfWords(const std::string& pdf) {
-    const std::string html = RunUnixProgram("/usr/bin/pdftotext -bbox " + pdf + " -").value_or("");
+    const std::string html = RunUnixCommand("/usr/bin/pdftotext -bbox " + pdf + " -").value_or("");
     std::vector<PdfWord> words;
     int page = 0;
     std::istringstream lines(html);
@@ -132,7 +132,7 @@ std::vector<PdfWord> ReadPdfWords(const std::string& pdf) {
 
 std::vector<PdfImage> ReadPdfImages(const std::string& pdf) {
     // page num type width height ...; two heading lines
-    std::istringstream lines(RunUnixProgram("/usr/bin/pdfimages -list " + pdf).value_or(""));
+    std::istringstream lines(RunUnixCommand("/usr/bin/pdfimages -list " + pdf).value_or(""));
     std::vector<PdfImage> images;
     std::string line;
     for (int skip = 0; skip < 2 && std::getline(lines, line); ++skip) {

@@ -4,12 +4,47 @@
 #include "win32/unix_program.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 #include <stdexcept>
+#include <thread>
+#include <utility>
 
 namespace natalo::testing {
 
+// Wine hands the X display on to a Unix program.
 bool RunXdotool(const std::string& arguments) {
-    return RunUnixProgram("/usr/bin/xdotool " + arguments).has_value();
+    return RunUnixCommand("/usr/bin/xdotool " + arguments).has_value();
+}
+
+namespace {
+
+// Where Wine reads the display's DPI when a process starts; a missing value is deleted.
+const std::pair<HKEY, const char*> kLogPixels[] = {{HKEY_CURRENT_USER, "Control Panel\\Desktop"},
+                                                   {HKEY_CURRENT_CONFIG, "Software\\Fonts"}};
+void SetLogPixels(std::size_t which, std::optional<DWORD> dpi) {
+    const auto [root, key] = kLogPixels[which];
+    if (dpi)
+        ::RegSetKeyValueA(root, key, "LogPixels", REG_DWORD, &*dpi, sizeof *dpi);
+    else
+        ::RegDeleteKeyValueA(root, key, "LogPixels");
+}
+
+}  // namespace
+
+DisplayDpiForNewPrograms::DisplayDpiForNewPrograms(DWORD dpi) {
+    for (std::size_t i = 0; i < std::size(kLogPixels); ++i) {
+        DWORD value = 0, size = sizeof value;
+        if (::RegGetValueA(kLogPixels[i].first, kLogPixels[i].second, "LogPixels", RRF_RT_REG_DWORD,
+                           nullptr, &value, &size) == ERROR_SUCCESS)
+            before_[i] = value;
+        SetLogPixels(i, dpi);
+    }
+}
+
+DisplayDpiForNewPrograms::~DisplayDpiForNewPrograms() {
+    for (std::size_t i = 0; i < std::size(kLogPixels); ++i)
+        SetLogPixels(i, before_[i]);
 }
 
 std::string BuiltProgramPath() {
@@ -129,6 +164,40 @@ std::vector<HWND> VisibleBirthdayWindows(const RunningProgram& program) {
         }
     }
     return found;
+}
+
+std::vector<HWND> TrayIconWindows() {
+    HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
+    std::vector<HWND> icons;
+    if (!tray)
+        return icons;
+    for (HWND child : ChildWindows(tray)) {
+        if (::IsWindowVisible(child))
+            icons.push_back(child);
+    }
+    return icons;
+}
+
+POINT CentreOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+namespace {
+
+std::string MouseMoveTo(POINT point) {
+    return "mousemove " + std::to_string(point.x) + " " + std::to_string(point.y);
+}
+
+}  // namespace
+
+bool MoveMouseTo(POINT point) {
+    return RunXdotool(MouseMoveTo(point));
+}
+
+bool ClickAt(POINT point, int button) {
+    return RunXdotool(MouseMoveTo(point) + " click " + std::to_string(button));
 }
 
 }  // namespace natalo::testing

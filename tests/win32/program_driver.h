@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,10 +54,28 @@ class RunningProgram {
     DWORD processId_ = 0;
 };
 
+// The display's DPI for the programs started while it lives, as Wine reads it when a
+// process starts (LogPixels); the prefix's own values are put back at the end.
+class DisplayDpiForNewPrograms {
+  public:
+    explicit DisplayDpiForNewPrograms(DWORD dpi);
+    ~DisplayDpiForNewPrograms();
+
+  private:
+    std::optional<DWORD> before_[2];
+};
+
 // natalo's main window and birthday windows wear the same caption; the main window is the
 // one with the address list. The main window (hidden or not), or null:
 HWND FindMainWindow(const RunningProgram& program);
 std::vector<HWND> VisibleBirthdayWindows(const RunningProgram& program);
+
+// The icons in Wine's stand-in for the taskbar's notification area.
+std::vector<HWND> TrayIconWindows();
+POINT CentreOf(HWND window);
+// The mouse on the X display (xdotool), at screen coordinates.
+bool MoveMouseTo(POINT point);
+bool ClickAt(POINT point, int button);
 
 // The text of a message box (its static controls, joined by new lines).
 inline std::string MessageBoxText(HWND box) {

@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/win32_handle.h"
-#include "support/patience.h"
-#include "win32/temp_folder.h"
 
 namespace natalo::testing {
 
@@ -16,27 +15,37 @@ std::string WinePath(const std::string& unixPath) {
     return path;
 }
 
-// Wine starts a Unix program without a handle to wait on and without handing it the pipes
-// of the Windows side: the shell writes the output into a file, renamed when complete.
-std::optional<std::string> RunUnixProgram(const std::string& commandLine) {
+// Wine gives no handle for a Unix process and does not hand it the pipes of the Windows
+// side: the output goes into a file, renamed when the command is done.
+std::optional<std::string> RunUnixCommand(const std::string& commandLine,
+                                          std::chrono::milliseconds timeout) {
     static int run = 0;
     const std::string output =
-        "/tmp/natalo-unix-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++run);
+        "/tmp/natalo-test-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++run);
     std::string command = "/bin/sh -c \"" + commandLine + " > " + output +
                           ".part 2>/dev/null; mv " + output + ".part " + output + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA("Z:\\bin\\sh", command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &process)) {
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info))
         return std::nullopt;
-    }
-    UniqueKernelHandle processHandle(process.hProcess);
-    UniqueKernelHandle thread(process.hThread);
+    UniqueKernelHandle process(info.hProcess);
+    UniqueKernelHandle thread(info.hThread);
     const std::string result = WinePath(output);
-    if (!WaitUntil([&] { return FileSizeOf(result) >= 0; }))
-        return std::nullopt;
-    std::string text = ReadWholeFile(result);
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (::GetFileAttributesA(result.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (std::chrono::steady_clock::now() > end)
+            return std::nullopt;
+        ::Sleep(10);
+    }
+    std::string text;
+    if (FILE* file = std::fopen(result.c_str(), "rb")) {
+        char buffer[4096];
+        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+            text.append(buffer, got);
+        std::fclose(file);
+    }
     ::DeleteFileA(result.c_str());
     return text;
 }
