@@ -205,7 +205,9 @@ TEST_F(MainWindowTrayTest, AClickDuringTheStartUpsErrorBoxShowsABirthdayWindow) 
         for (const unsigned notification : {WM_LBUTTONDOWN, WM_LBUTTONUP})
             ::PostMessageA(icon.HandlerWindow(), TTrayIcon::kTrayCallbackMessage, icon.IconId(),
                            notification);
-        shown = PumpUntil([&] { return VisibleBirthdayWindows().size() == 1; });
+        TSimpleTimer& clickTimer = icon.ClickTimer();
+        shown = PumpUntil([&] { return timers->IsRunning(clickTimer); }) &&
+                timers->Tick(clickTimer) && VisibleBirthdayWindows().size() == 1;
     });
     Start();
     EXPECT_TRUE(shown);
